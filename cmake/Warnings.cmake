@@ -1,0 +1,14 @@
+# Warnings as errors on every compiler the program is built with, and the sanitizers of the
+# native test build.
+add_library(orvanta_warnings INTERFACE)
+if(MSVC)
+    target_compile_options(orvanta_warnings INTERFACE /W4 /WX /utf-8 /permissive- /EHsc)
+    target_compile_definitions(orvanta_warnings INTERFACE _CRT_SECURE_NO_WARNINGS NOMINMAX)
+else()
+    target_compile_options(orvanta_warnings INTERFACE
+        -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast -Werror)
+endif()
+if(ORVANTA_SANITIZE AND NOT MSVC)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,78 @@
+#include "mainwindow/main_form.h"
+
+#include <initializer_list>
+#include <string>
+
+namespace orv::mainwindow {
+namespace {
+
+std::vector<std::string> styleItems() {
+    return {"Обычный",         "Осевой",           "Точечный",      "Линейный",
+            "Кольца",          "Паралель",         "Растяжка",      "Перевёрнутый",
+            "Прямоугольники",  "Вертикально",      "Перо",          "Диагональ",
+            "Басовик",         "Квадратик",        "Магия (Точки)", "Магия (Линии)",
+            "Колос",           "Вертик. синусоид", "Осилограф",     "Осилограф (Амп)",
+            "Блеск",           "Millenium",        "Щелк",          "Матрица",
+            "Нитки"};
+}
+
+std::vector<std::string> colourItems() {
+    return {"Смещанный",      "Синий",          "Голубой",        "Зелённый", "Лиловый",
+            "Красный",        "Белый",          "Жёлтый",         "Радужный", "Спектр 1",
+            "Спектр 2",       "Польз. схема 1", "Польз. схема 2", "Польз. схема 3",
+            "Польз. схема 4"};
+}
+
+std::vector<std::string> zoomItems() {
+    return {"Нормальный (x1)", "Двухкратное (x2)", "Трёхкратный (x3)", "Четырёхкратное (x4)"};
+}
+
+constexpr forms::Colour kGridColour = 0x004000;  // (0, 64, 0)
+constexpr int kGridSpan = 256;
+
+}  // namespace
+
+MainForm::MainForm(forms::FormHost* host)
+    : Form("frmMain", kClientWidth, kClientHeight, host),
+      pctSpec("pctSpec", {13, 40, 260, 260}, 0, 0x000000),
+      cmbStyle("cmbStyle", {296, 128, 162, 21}, 1, styleItems()),
+      cmbColor("cmbColor", {296, 167, 126, 21}, 2, colourItems()),
+      cmbZoom("cmbZoom", {296, 206, 162, 21}, 3, zoomItems()),
+      chkOnTop("chkOnTop", {297, 243, 13, 13}, 4, 0),
+      chkShowMap("chkShowMap", {297, 261, 13, 13}, 5, 0),
+      chkCLS("chkCLS", {297, 280, 13, 13}, 6, 1),
+      cmdStart("cmdStart", {288, 35, 84, 28}, 7),
+      cmdStop("cmdStop", {381, 35, 84, 28}, 8),
+      cmdAbout("cmdAbout", {288, 70, 84, 28}, 9),
+      cmdCustom("cmdCustom", {429, 159, 28, 25}, 10),
+      cmdExit("cmdExit", {381, 70, 84, 28}, 11) {
+    chkOnTop.setToolTip("Поверх всех окон");
+    chkShowMap.setToolTip("Покозать сетку");
+    chkCLS.setToolTip("Очистить экран");
+    cmdExit.setVisible(false);
+    for (forms::Control* control : std::initializer_list<forms::Control*>{
+             &pctSpec, &cmbStyle, &cmbColor, &cmbZoom, &chkOnTop, &chkShowMap, &chkCLS, &cmdStart,
+             &cmdStop, &cmdAbout, &cmdCustom, &cmdExit}) {
+        add(*control);
+    }
+    vl.push_back(std::make_unique<forms::Line>("vl", forms::Line::Ends{0, 0, 0, kGridSpan},
+                                               kGridColour, false));
+    hl.push_back(std::make_unique<forms::Line>("hl", forms::Line::Ends{0, 0, kGridSpan, 0},
+                                               kGridColour, false));
+    add(*vl[0]);
+    add(*hl[0]);
+}
+
+void MainForm::loadGridLine(int i) {
+    const int at = 10 * i - 2;
+    forms::Line::Ends v = vl[0]->ends();
+    v.x1 = v.x2 = at;
+    forms::Line::Ends h = hl[0]->ends();
+    h.y1 = h.y2 = at;
+    vl.push_back(std::make_unique<forms::Line>("vl", v, vl[0]->colour(), false));
+    addLoaded(*vl.back());
+    hl.push_back(std::make_unique<forms::Line>("hl", h, hl[0]->colour(), false));
+    addLoaded(*hl.back());
+}
+
+}  // namespace orv::mainwindow
