@@ -56,6 +56,10 @@ public:
     // Asks the native side to show the control's current look again (a new picture, say).
     void refresh() const { notifyPeer(); }
 
+    // The control that contains this one (a frame or a picture box); bounds are relative to it.
+    Control* container() const { return container_; }
+    void setContainer(Control* container) { container_ = container; }
+
     void attach(ControlPeer* peer) { peer_ = peer; }
     ControlPeer* peer() const { return peer_; }
 
@@ -81,6 +85,7 @@ private:
     bool enabled_ = true;
     bool visible_ = true;
     std::string toolTip_;
+    Control* container_ = nullptr;
     ControlPeer* peer_ = nullptr;
 };
 

@@ -35,12 +35,17 @@ public:
     virtual void destroyPeers(Form& form) = 0;
 };
 
+enum class BorderStyle {
+    None,         // no frame and no title bar; a taskbar button
+    FixedDialog,  // dialog frame with a close box, no minimise or maximise box, no taskbar button
+};
+
 // A window with named controls. Loading runs Load once; closing asks QueryUnload first.
 class Form {
 public:
-    Form(std::string name, int clientWidth, int clientHeight, FormHost* host)
+    Form(std::string name, int clientWidth, int clientHeight, BorderStyle border, FormHost* host)
         : name_(std::move(name)), clientWidth_(clientWidth), clientHeight_(clientHeight),
-          host_(host) {}
+          border_(border), host_(host) {}
     virtual ~Form() = default;
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -48,6 +53,7 @@ public:
     const std::string& name() const { return name_; }
     int clientWidth() const { return clientWidth_; }
     int clientHeight() const { return clientHeight_; }
+    BorderStyle borderStyle() const { return border_; }
     const std::vector<Control*>& controls() const { return controls_; }
 
     const std::string& caption() const { return caption_; }
@@ -99,6 +105,7 @@ private:
     std::string name_;
     int clientWidth_;
     int clientHeight_;
+    BorderStyle border_;
     FormHost* host_;
     std::vector<Control*> controls_;
     std::string caption_;

@@ -18,6 +18,20 @@ struct ImageRef {
 // Colour as 0x00BBGGRR, red in the low byte.
 using Colour = std::uint32_t;
 
+// A picture the program draws into, shown by a picture box: rows top-down, each pixel 0x00RRGGBB
+// (the layout of a 32-bit device-independent bitmap).
+struct RasterView {
+    int width = 0;
+    int height = 0;
+    const std::uint32_t* pixels = nullptr;
+};
+
+class RasterSource {
+public:
+    virtual ~RasterSource() = default;
+    virtual RasterView raster() const = 0;
+};
+
 // A picture box: shows a picture or a background colour, and serves as a bitmap button.
 class PictureBox : public Control {
 public:
@@ -30,6 +44,9 @@ public:
         picture_ = std::move(picture);
         notifyPeer();
     }
+    // A drawn picture shown instead of a loaded one; refresh() shows its latest state.
+    const RasterSource* drawing() const { return drawing_; }
+    void setDrawing(const RasterSource* drawing) { drawing_ = drawing; }
     Colour backColour() const { return backColour_; }
     void setBackColour(Colour colour) { assign(backColour_, colour); }
 
@@ -50,6 +67,7 @@ public:
 
 private:
     ImageRef picture_;
+    const RasterSource* drawing_ = nullptr;
     Colour backColour_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <utility>
 
 namespace orv::mainwindow {
 namespace {
@@ -33,7 +34,7 @@ constexpr int kGridSpan = 256;
 }  // namespace
 
 MainForm::MainForm(forms::FormHost* host)
-    : Form("frmMain", kClientWidth, kClientHeight, host),
+    : Form("frmMain", kClientWidth, kClientHeight, forms::BorderStyle::None, host),
       pctSpec("pctSpec", {13, 40, 260, 260}, 0, 0x000000),
       cmbStyle("cmbStyle", {296, 128, 162, 21}, 1, styleItems()),
       cmbColor("cmbColor", {296, 167, 126, 21}, 2, colourItems()),
@@ -59,6 +60,8 @@ MainForm::MainForm(forms::FormHost* host)
                                                kGridColour, false));
     hl.push_back(std::make_unique<forms::Line>("hl", forms::Line::Ends{0, 0, kGridSpan, 0},
                                                kGridColour, false));
+    vl[0]->setContainer(&pctSpec);
+    hl[0]->setContainer(&pctSpec);
     add(*vl[0]);
     add(*hl[0]);
 }
@@ -69,10 +72,12 @@ void MainForm::loadGridLine(int i) {
     v.x1 = v.x2 = at;
     forms::Line::Ends h = hl[0]->ends();
     h.y1 = h.y2 = at;
-    vl.push_back(std::make_unique<forms::Line>("vl", v, vl[0]->colour(), false));
-    addLoaded(*vl.back());
-    hl.push_back(std::make_unique<forms::Line>("hl", h, hl[0]->colour(), false));
-    addLoaded(*hl.back());
+    for (auto [lines, ends] : {std::pair{&vl, v}, std::pair{&hl, h}}) {
+        const forms::Line& model = *lines->front();
+        lines->push_back(std::make_unique<forms::Line>(model.name(), ends, model.colour(), false));
+        lines->back()->setContainer(model.container());
+        addLoaded(*lines->back());
+    }
 }
 
 }  // namespace orv::mainwindow
