@@ -14,8 +14,12 @@ inline constexpr int kCustomSchemes = 4;
 inline constexpr int kBands = 16;
 
 // The section of custom scheme k (0..3): "CustColors0" .. "CustColors3".
-inline std::string customSchemeSection(int k) { return kCustomSection + std::to_string(k); }
+inline std::string customSchemeSection(int k) {
+    return kCustomSection + std::to_string(k);
+}
 // The key of band b (0..15): "0" .. "15".
-inline std::string bandKey(int b) { return std::to_string(b); }
+inline std::string bandKey(int b) {
+    return std::to_string(b);
+}
 
 }  // namespace orv::app::settings

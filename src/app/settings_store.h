@@ -9,7 +9,7 @@ namespace orv::app {
 // Text values addressed by application, section and key. Reading an absent key or section gives
 // the default and never fails.
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     virtual std::string get(const std::string& application, const std::string& section,
                             const std::string& key, const std::string& defaultValue) = 0;
@@ -19,7 +19,7 @@ public:
 
 // A store in memory, for tests and for a machine whose store cannot be reached.
 class MemorySettingsStore : public SettingsStore {
-public:
+  public:
     using Address = std::tuple<std::string, std::string, std::string>;
 
     std::string get(const std::string& application, const std::string& section,
@@ -33,7 +33,7 @@ public:
     }
     const std::map<Address, std::string>& values() const { return values_; }
 
-private:
+  private:
     std::map<Address, std::string> values_;
 };
 

@@ -43,11 +43,10 @@ struct WaveHeader {
 };
 
 // The callback's five arguments: device, message, instance data, first and second parameter.
-using WaveInProc = void (*)(WaveInHandle, unsigned, std::uintptr_t, std::uintptr_t,
-                            std::uintptr_t);
+using WaveInProc = void (*)(WaveInHandle, unsigned, std::uintptr_t, std::uintptr_t, std::uintptr_t);
 
 class WaveInDevice {
-public:
+  public:
     virtual ~WaveInDevice() = default;
     virtual unsigned getNumDevs() = 0;
     virtual MmResult open(WaveInHandle* handle, unsigned deviceId, const WaveFormat& format,

@@ -13,7 +13,7 @@ namespace orv::mainwindow {
 // The main window: borderless, its face the skin's background, twelve controls and the grid
 // lines inside the display pane. This is layout only; the handlers are wired by the program.
 class MainForm : public forms::Form {
-public:
+  public:
     static constexpr int kClientWidth = 473;
     static constexpr int kClientHeight = 314;
     static constexpr int kGridLines = 26;

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "capture/wave_in.h"
+#include "forms/platform.h"
+#include "mainwindow/main_form.h"
+#include "mainwindow/skin.h"
+
+namespace orv::capture {
+
+inline constexpr int kBlockSamples = 256;
+using SampleBlock = std::array<std::uint8_t, kBlockSamples>;
+
+// Start, Stop and the capture loop. The loop runs inside Start's click handler and keeps the
+// window alive by pumping events while it waits for the device, so everything else of the
+// program, Stop included, runs nested inside it.
+class Capture {
+  public:
+    Capture(mainwindow::MainForm& frmMain, forms::Platform& platform, WaveInDevice& device,
+            const mainwindow::Skin& skin, std::string appTitle);
+
+    // Draws the block in SampleBuffer; called once per block the device hands back.
+    std::function<void()> DrawFrame;
+
+    void cmdStart_Click();
+    void cmdStop_Click();
+
+    WaveInHandle hWaveIn() const { return hWaveIn_; }
+    // The one capture buffer; the device owns it between queueing and hand-back.
+    const SampleBlock& SampleBuffer() const { return SampleBuffer_; }
+
+    // The record given to the device on every Start: 8-bit mono PCM at 11025 samples a second.
+    static WaveFormat captureFormat();
+
+  private:
+    void CaptureLoop();
+    void showButtons(bool capturing);
+
+    mainwindow::MainForm& frmMain_;
+    forms::Platform& platform_;
+    WaveInDevice& device_;
+    const mainwindow::Skin& skin_;
+    std::string appTitle_;
+    WaveInHandle hWaveIn_ = 0;
+    SampleBlock SampleBuffer_{};
+};
+
+}  // namespace orv::capture
