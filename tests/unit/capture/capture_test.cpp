@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "capture/wave_in_callback.h"
+#include "support/program_fixture.h"
+
+namespace orv::testing {
+namespace {
+
+using Calls = std::vector<std::string>;
+const std::string kOpen = "open 4294967295 0 196608";  // the wave mapper, a function callback
+
+// A started program whose drawn blocks are counted, with the level of each drawn block.
+class CaptureTest : public ProgramTest {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(program.Main());
+        program.capture().DrawFrame = [this] {
+            drawn.push_back(program.capture().SampleBuffer()[0]);
+        };
+        capture::BufferDone = capture::kFalse;
+    }
+    auto& f() { return program.frmMain(); }
+    void expectButtons(bool startEnabled, bool stopEnabled, int startImage, int stopImage) {
+        EXPECT_EQ(f().cmdStart.enabled(), startEnabled);
+        EXPECT_EQ(f().cmdStop.enabled(), stopEnabled);
+        EXPECT_EQ(f().cmdStart.picture().resourceId, startImage);
+        EXPECT_EQ(f().cmdStop.picture().resourceId, stopImage);
+    }
+    // The device hands back one block per pump while the capture runs, levels 1, 2, 3...
+    void deliverBlocks(int count) {
+        platform.everyPump = [this, count] {
+            if (delivered < count && device.holdsBuffer()) device.deliver(++delivered);
+        };
+    }
+
+    app::Program program{platform, store, device, appInfo()};
+    std::vector<int> drawn;
+    int delivered = 0;
+};
+
+TEST_F(CaptureTest, StopBeforeAnyStartGivesHandleZeroToTheDeviceAndEndsIdle) {
+    expectButtons(true, true, 101, 104);
+    f().cmdStop.click();
+    EXPECT_EQ(device.calls, (Calls{"reset 0", "stop 0", "close 0"}));
+    expectButtons(true, false, 101, 104);
+    EXPECT_EQ(program.capture().hWaveIn(), 0U);
+    EXPECT_TRUE(drawn.empty());
+}
+
+TEST_F(CaptureTest, StopDuringTheWaitClosesTheDeviceAndDrawsOneLastBlock) {
+    deliverBlocks(2);
+    platform.pumpActions = {
+        [] {},
+        [] {},
+        [] {},
+        [] {},
+        [] {},  // two blocks come and go
+        [this] {
+            expectButtons(false, true, 102, 103);
+            EXPECT_TRUE(device.holdsBuffer());
+            f().cmdStop.click();
+        },
+    };
+
+    f().cmdStart.click();
+
+    EXPECT_EQ(device.calls,
+              (Calls{kOpen, "start", "prepare", "add", "unprepare", "prepare", "add", "unprepare",
+                     "prepare", "add", "reset", "stop", "close", "unprepare 0"}));
+    EXPECT_EQ(drawn, (std::vector<int>{1, 2, 2})) << "the reset hands back the old contents";
+    expectButtons(true, false, 101, 104);
+    EXPECT_EQ(program.capture().hWaveIn(), 0U);
+}
+
+TEST_F(CaptureTest, StopInTheFinalPumpEndsTheLoopAtOnce) {
+    deliverBlocks(1);
+    // After the open, the wait's pump delivers, then the final pump after the block is drawn.
+    platform.pumpActions = {[] {}, [] {}, [this] { f().cmdStop.click(); }};
+
+    f().cmdStart.click();
+
+    EXPECT_EQ(device.calls,
+              (Calls{kOpen, "start", "prepare", "add", "unprepare", "reset", "stop", "close"}));
+    EXPECT_EQ(drawn, (std::vector<int>{1}));
+}
+
+TEST_F(CaptureTest, ADeviceThatKeepsTheBufferKeepsTheWindowAliveUntilStop) {
+    int pumpsWhileWaiting = 0;
+    platform.everyPump = [&] {
+        if (++pumpsWhileWaiting == 1000) f().cmdStop.click();
+    };
+
+    f().cmdStart.click();
+
+    EXPECT_GE(pumpsWhileWaiting, 1000);
+    EXPECT_EQ(drawn.size(), 1U);
+    EXPECT_EQ(device.calls.back(), "unprepare 0");
+}
+
+TEST_F(CaptureTest, AFailedOpenReportsInsideTheOnTopPauseAndLeavesStartUsable) {
+    device.openResult = 4;  // allocated to another program
+    std::vector<int> onTopDuringBox;
+    platform.whileMessageBox = [&](const FakePlatform::MessageBox&) {
+        onTopDuringBox.push_back(f().chkOnTop.value());
+    };
+
+    f().cmdStart.click();
+
+    ASSERT_EQ(platform.messageBoxes.size(), 1U);
+    EXPECT_EQ(platform.messageBoxes[0].prompt,
+              "Невозможно открыть устройство ввода звука.\r\n"
+              "Возможно он занят или используется другим приложением.");
+    EXPECT_EQ(platform.messageBoxes[0].style, 16);
+    EXPECT_EQ(platform.messageBoxes[0].title, "Ошибка в Orvanta 2");
+    EXPECT_EQ(onTopDuringBox, (std::vector<int>{0}));
+    EXPECT_EQ(f().chkOnTop.value(), 1);
+    EXPECT_EQ(device.calls, (Calls{kOpen}));
+    // The capturing looks stay, but nothing else changed: Start can be pressed again.
+    expectButtons(true, true, 102, 103);
+    EXPECT_EQ(program.capture().hWaveIn(), 0U);
+}
+
+TEST_F(CaptureTest, StartPressedDuringStopsFinalPumpNestsANewCaptureInTheOldOne) {
+    deliverBlocks(1);
+    bool nestedStarted = false;
+    platform.pumpActions = {
+        [] {},                            // the pump after the open
+        [] {},                            // wait: block 1 arrives
+        [] {},                            // final pump of block 1
+        [this] { f().cmdStop.click(); },  // wait of block 2: Stop
+        [&] {                             // Stop's own final pump: Start again
+            nestedStarted = true;
+            delivered = 0;
+            f().cmdStart.click();
+        },
+        [] {},                            // nested: pump after open
+        [] {},                            // nested wait: a block arrives
+        [this] { f().cmdStop.click(); },  // nested final pump: Stop
+    };
+
+    f().cmdStart.click();
+
+    ASSERT_TRUE(nestedStarted);
+    EXPECT_EQ(device.calls, (Calls{kOpen, "start", "prepare", "add", "unprepare", "prepare", "add",
+                                   "reset", "stop", "close", kOpen, "start", "prepare", "add",
+                                   "unprepare", "reset", "stop", "close", "unprepare 0"}))
+        << "the old loop finishes only after the nested capture has stopped";
+    expectButtons(true, false, 101, 104);
+}
+
+TEST_F(CaptureTest, ClosingTheWindowDuringACaptureStopsTheDeviceFirst) {
+    deliverBlocks(1);
+    platform.pumpActions = {[] {}, [] {}, [this] { f().close(); }};
+
+    f().cmdStart.click();
+
+    EXPECT_EQ(device.calls,
+              (Calls{kOpen, "start", "prepare", "add", "unprepare", "reset", "stop", "close"}));
+    EXPECT_TRUE(platform.ended);
+}
+
+TEST_F(CaptureTest, TheDeviceGetsTheProgramsFormatAndTheBuildsHeaderSize) {
+    deliverBlocks(1);
+    platform.pumpActions = {[] {}, [] {}, [this] { f().cmdStop.click(); }};
+    f().cmdStart.click();
+
+    const capture::WaveFormat& format = device.openedFormat;
+    EXPECT_EQ(format.formatTag, 1);
+    EXPECT_EQ(format.channels, 1);
+    EXPECT_EQ(format.samplesPerSec, 11025U);
+    EXPECT_EQ(format.avgBytesPerSec, 11025U);
+    EXPECT_EQ(format.blockAlign, 1);
+    EXPECT_EQ(format.bitsPerSample, 8);
+    EXPECT_EQ(format.cbSize, 0);
+    const unsigned expectedSize = sizeof(void*) == 8 ? 48 : 32;
+    for (unsigned size : device.headerSizes) EXPECT_EQ(size, expectedSize);
+}
+
+TEST(WaveInCallback, OnlyABufferHandedBackRaisesTheFlag) {
+    capture::BufferDone = capture::kFalse;
+    capture::WaveInCallback(1, capture::kWimOpen, 0, 0, 0);
+    capture::WaveInCallback(1, capture::kWimClose, 0, 0, 0);
+    EXPECT_EQ(capture::BufferDone.load(), capture::kFalse);
+    capture::WaveInCallback(1, capture::kWimData, 0, 0, 0);
+    EXPECT_EQ(capture::BufferDone.load(), capture::kTrue);
+}
+
+}  // namespace
+}  // namespace orv::testing
