@@ -1,0 +1,75 @@
+#include "display/display_options.h"
+
+#include <charconv>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace orv::display {
+namespace {
+
+constexpr int kSweepStyle = 22;
+constexpr int kSweepScheme = 9;  // "Спектр 1"
+
+// The leading whole number of a text after any blanks, 0 when there is none: the style counter
+// is kept as text in the list's tag.
+int val(std::string_view text) {
+    const std::size_t start = text.find_first_not_of(" \t");
+    if (start == std::string_view::npos) return 0;
+    text.remove_prefix(start);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    int value = 0;
+    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc{} ? value : 0;
+}
+
+}  // namespace
+
+DisplayOptions::DisplayOptions(mainwindow::MainForm& frmMain, Canvas& pane)
+    : frmMain_(frmMain), pane_(pane) {}
+
+void DisplayOptions::wire() {
+    frmMain_.cmbStyle.onClick = [this] { cmbStyle_Click(); };
+    frmMain_.cmbZoom.onClick = [this] { cmbZoom_Click(); };
+    frmMain_.chkShowMap.onClick = [this] { chkShowMap_Click(); };
+    frmMain_.pctSpec.onMouseDown = [this](forms::MouseButton button, int shift, float x, float y) {
+        pctSpec_MouseDown(button, shift, x, y);
+    };
+}
+
+void DisplayOptions::cmbStyle_Click() {
+    frmMain_.chkCLS.setValue(1);
+    if (frmMain_.cmbStyle.listIndex() == kSweepStyle) {
+        frmMain_.cmbColor.setListIndex(kSweepScheme);
+        frmMain_.chkCLS.setValue(0);
+    }
+}
+
+void DisplayOptions::cmbZoom_Click() {
+    pane_.setDrawWidth(frmMain_.cmbZoom.listIndex() + 1);
+}
+
+void DisplayOptions::chkShowMap_Click() {
+    const bool shown = frmMain_.chkShowMap.value() != 0;
+    for (std::size_t k = 1; k <= mainwindow::MainForm::kGridLines; ++k) {
+        if (k < frmMain_.vl.size()) frmMain_.vl[k]->setVisible(shown);
+        if (k < frmMain_.hl.size()) frmMain_.hl[k]->setVisible(shown);
+    }
+    if (setGridMenuMark) setGridMenuMark(shown);
+}
+
+void DisplayOptions::pctSpec_MouseDown(forms::MouseButton button, int /*shift*/, float /*x*/,
+                                       float /*y*/) {
+    forms::ComboBox& list = frmMain_.cmbStyle;
+    const int last = list.listCount() - 1;
+    if (button == forms::MouseButton::Left) {
+        list.tag = std::to_string(val(list.tag) + 1);
+        if (val(list.tag) > last) list.tag = "0";
+    } else if (button == forms::MouseButton::Right) {
+        list.tag = std::to_string(val(list.tag) - 1);
+        if (val(list.tag) < 0) list.tag = std::to_string(last);
+    }
+    list.setListIndex(val(list.tag));
+}
+
+}  // namespace orv::display

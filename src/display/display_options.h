@@ -1,0 +1,40 @@
+#pragma once
+
+#include <functional>
+
+#include "display/canvas.h"
+#include "forms/control.h"
+#include "mainwindow/main_form.h"
+
+namespace orv::display {
+
+// The main window's controls that steer the drawing: the style list, the pen width, the grid
+// and stepping through the styles by clicking into the pane.
+class DisplayOptions {
+  public:
+    DisplayOptions(mainwindow::MainForm& frmMain, Canvas& pane);
+
+    // Installs the handlers below on the main window's controls.
+    void wire();
+
+    // Every style starts its blocks on a cleared pane except the sweeping one (22), which builds
+    // up its columns and switches to the colour scheme made for it (9).
+    void cmbStyle_Click();
+    // Pen width = the list's index + 1.
+    void cmbZoom_Click();
+    // Shows or hides the grid lines, then sets the pop-up menu's mark to match.
+    void chkShowMap_Click();
+    // Left steps the style counter up, right down, wrapping at both ends; any button then
+    // selects the counter's style. The position and the shift keys do not matter.
+    void pctSpec_MouseDown(forms::MouseButton button, int shift, float x, float y);
+
+    // Sets the check mark of the pop-up menu's grid item; the menu lives on another form, so
+    // this may be empty.
+    std::function<void(bool)> setGridMenuMark;
+
+  private:
+    mainwindow::MainForm& frmMain_;
+    Canvas& pane_;
+};
+
+}  // namespace orv::display

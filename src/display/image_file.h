@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "forms/picture_box.h"
+
+namespace orv::display {
+
+// Pictures of the pane as files for a person to look at. Both return false when the file cannot
+// be written.
+
+// PNG, 8 bits a channel; a picture of at most 256 colours is stored with a palette, which makes
+// the file much smaller.
+std::vector<std::uint8_t> encode_png(const forms::RasterView& picture);
+bool write_png(const std::filesystem::path& file, const forms::RasterView& picture);
+
+// Binary PPM (P6): no compression, readable by nearly everything.
+bool write_ppm(const std::filesystem::path& file, const forms::RasterView& picture);
+
+}  // namespace orv::display

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "display/canvas.h"
+#include "display/level_colours.h"
+
+namespace orv::display {
+
+// One sample as the styles see it: its index, its value and its polar point.
+struct Sample {
+    std::int16_t i;
+    std::int16_t v;
+    double x;  // the polar point's offsets from the centre
+    double y;
+};
+
+// What a style draws with.
+struct StyleContext {
+    Canvas& pane;
+    LevelColours& levels;
+    std::int16_t& sweepColumn;
+    // The sample's colour; a style asks for it just before the stroke that uses it.
+    forms::Colour colourOf(const Sample& s) const { return levels.LevelColor(s.v); }
+};
+
+using Style = void (*)(StyleContext& context, const Sample& sample);
+
+// The drawing of each entry of the style list, by index.
+const std::array<Style, 25>& styles();
+
+}  // namespace orv::display
