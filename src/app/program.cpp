@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "about/about_box.h"
+#include "mainwindow/on_top_pause.h"
+
 namespace orv::app {
 
 Program::Program(forms::Platform& platform, SettingsStore& store, capture::WaveInDevice& waveIn,
@@ -12,7 +15,11 @@ Program::Program(forms::Platform& platform, SettingsStore& store, capture::WaveI
       info_(std::move(info)),
       frmMain_(&platform),
       skin_(info_.path),
+      levelColours_(frmMain_.cmbColor, customColors_, platform, info_.title),
       capture_(frmMain_, platform, waveIn, skin_, info_.title),
+      renderer_(frmMain_.cmbStyle, frmMain_.chkCLS, levelColours_, pane_, capture_.SampleBuffer()),
+      displayOptions_(frmMain_, pane_),
+      colourSchemeSelector_(frmMain_, skin_, store_, customColors_, info_.title),
       chrome_(frmMain_, skin_) {
     wire();
 }
@@ -22,7 +29,50 @@ void Program::wire() {
     frmMain_.onQueryUnload = [this] { Form_QueryUnload(); };
     frmMain_.cmdStart.onClick = [this] { capture_.cmdStart_Click(); };
     frmMain_.cmdStop.onClick = [this] { capture_.cmdStop_Click(); };
+    frmMain_.pctSpec.setDrawing(&pane_);
+    capture_.DrawFrame = [this] {
+        renderer_.DrawFrame();
+        frmMain_.pctSpec.refresh();
+    };
+    displayOptions_.wire();
+    // Touching the menu's mark loads the form it lives on, as any reach for it does.
+    displayOptions_.setGridMenuMark = [this](bool checked) {
+        frmSkin().mnuShowGirds->setChecked(checked);
+    };
+    colourSchemeSelector_.wire();
     chrome_.wire();
+    chrome_.showAbout = [this] { about::ShowAbout(platform_, frmMain_.chkOnTop, info_); };
+    chrome_.showColourEditor = [this] { showColourEditor(); };
+    chrome_.showSkinChooser = [this] { showSkinChooser(); };
+    chrome_.showPopupMenu = [this](float x, float y) { showPopupMenu(x, y); };
+}
+
+skinchooser::SkinForm& Program::frmSkin() {
+    if (!frmSkin_ || !frmSkin_->loaded()) {
+        frmSkin_ = std::make_unique<skinchooser::SkinForm>(skinchooser::SkinForm::Services{
+            platform_, store_, info_, frmMain_, skin_, pane_,
+            [this] {
+                mainwindow::withOnTopPause(frmMain_.chkOnTop, [this] { showSkinChooser(); });
+            },
+            [this] { about::ShowAbout(platform_, frmMain_.chkOnTop, info_); }});
+        frmSkin_->load();
+    }
+    return *frmSkin_;
+}
+
+void Program::showSkinChooser() {
+    platform_.showModal(frmSkin(), frmMain_);
+}
+
+void Program::showColourEditor() {
+    frmColor_ = std::make_unique<coloureditor::ColorForm>(
+        platform_, store_, customColors_, info_.title, frmMain_.cmbColor.listIndex());
+    platform_.showModal(*frmColor_, frmMain_);
+}
+
+void Program::showPopupMenu(float x, float y) {
+    skinchooser::SkinForm& form = frmSkin();
+    frmMain_.popupMenu(form.mnu, x, y, form.mnuAbout);
 }
 
 }  // namespace orv::app

@@ -1,13 +1,23 @@
 #pragma once
 
+#include <memory>
+
 #include "app/settings_store.h"
 #include "capture/capture.h"
 #include "capture/wave_in.h"
+#include "coloureditor/colour_form.h"
+#include "display/custom_colors.h"
+#include "display/display_options.h"
+#include "display/frame_renderer.h"
+#include "display/level_colours.h"
+#include "display/raster_canvas.h"
 #include "forms/app_info.h"
 #include "forms/platform.h"
 #include "mainwindow/chrome.h"
+#include "mainwindow/colour_scheme_selector.h"
 #include "mainwindow/main_form.h"
 #include "mainwindow/skin.h"
+#include "skinchooser/skin_form.h"
 
 namespace orv::app {
 
@@ -29,12 +39,22 @@ class Program {
     void Form_QueryUnload();
 
     mainwindow::MainForm& frmMain() { return frmMain_; }
-    const mainwindow::Skin& skin() const { return skin_; }
+    mainwindow::Skin& skin() { return skin_; }
     capture::Capture& capture() { return capture_; }
     mainwindow::Chrome& chrome() { return chrome_; }
+    display::RasterCanvas& pane() { return pane_; }
+    display::FrameRenderer& renderer() { return renderer_; }
+    display::CustomColors& customColors() { return customColors_; }
+    // The skin chooser, loaded (hidden) if it is not: the pop-up menu lives on it.
+    skinchooser::SkinForm& frmSkin();
+    // The colour editor while it is open, else null.
+    coloureditor::ColorForm* frmColor() { return frmColor_.get(); }
 
   private:
     void wire();
+    void showColourEditor();
+    void showSkinChooser();
+    void showPopupMenu(float x, float y);
     std::string errorTitle() const { return "Ошибка в " + info_.title; }
 
     forms::Platform& platform_;
@@ -43,8 +63,18 @@ class Program {
     forms::AppInfo info_;
     mainwindow::MainForm frmMain_;
     mainwindow::Skin skin_;
+    display::CustomColors customColors_;
+    display::RasterCanvas pane_;
+    display::LevelColours levelColours_;
     capture::Capture capture_;
+    display::FrameRenderer renderer_;
+    display::DisplayOptions displayOptions_;
+    mainwindow::ColourSchemeSelector colourSchemeSelector_;
     mainwindow::Chrome chrome_;
+    // Dialogs are made afresh for every opening; an unloaded one is dropped at the next use,
+    // never from inside its own handlers.
+    std::unique_ptr<coloureditor::ColorForm> frmColor_;
+    std::unique_ptr<skinchooser::SkinForm> frmSkin_;
 };
 
 }  // namespace orv::app

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "app/settings_store.h"
+#include "display/custom_colors.h"
+#include "forms/combo_box.h"
+#include "forms/form.h"
+#include "forms/platform.h"
+#include "forms/text_controls.h"
+
+namespace orv::coloureditor {
+
+// The dialog that edits the sixteen band colours of one user scheme. It is created afresh at
+// every opening and discarded when it closes.
+class ColorForm : public forms::Form {
+  public:
+    static constexpr int kBands = display::CustomColors::kBands;
+
+    // mainColourEntry: the entry selected in the main window's colour list when it opens.
+    ColorForm(forms::Platform& platform, app::SettingsStore& store,
+              display::CustomColors& customColors, std::string appTitle, int mainColourEntry);
+
+    forms::Frame fraCol;
+    std::array<std::unique_ptr<forms::PictureBox>, kBands> pctCol;
+    std::array<std::unique_ptr<forms::Label>, kBands + 1> lbl;
+    forms::Button cmdOK;
+    forms::Button cmdCancel;
+    forms::Button cmdDefaults;
+    forms::ComboBox cmbScheme;
+
+    void Form_Load();
+    void cmbScheme_Click();
+    void pctCol_Click(int Index);
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void cmdDefaults_Click();
+    // The platform's colour picker for a swatch; true when the user chose a colour.
+    bool PickColor(forms::PictureBox& swatch);
+
+  private:
+    void wire();
+    // Shows the stored colours of scheme k, each read with the given default.
+    template <typename DefaultOf>
+    void showStored(int k, DefaultOf defaultOf);
+    void loadScheme(int k);
+    int scheme() const { return cmbScheme.listIndex(); }
+
+    forms::Platform& platform_;
+    app::SettingsStore& store_;
+    display::CustomColors& customColors_;
+    std::string appTitle_;
+    int mainColourEntry_;
+};
+
+}  // namespace orv::coloureditor

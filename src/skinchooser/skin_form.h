@@ -1,0 +1,79 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/settings_store.h"
+#include "display/canvas.h"
+#include "forms/app_info.h"
+#include "forms/list_box.h"
+#include "forms/menu.h"
+#include "forms/platform.h"
+#include "forms/text_controls.h"
+#include "mainwindow/main_form.h"
+#include "mainwindow/skin.h"
+
+namespace orv::skinchooser {
+
+// The skin chooser, and the main window's pop-up menu, which lives on this form: the menu's check
+// marks start afresh whenever the form is loaded.
+class SkinForm : public forms::Form {
+  public:
+    struct Services {
+        forms::Platform& platform;
+        app::SettingsStore& store;
+        const forms::AppInfo& app;
+        mainwindow::MainForm& frmMain;
+        mainwindow::Skin& skin;
+        display::Canvas& pane;
+        // Opens this form modally inside the main window's on-top pause.
+        std::function<void()> showModal;
+        std::function<void()> showAbout;
+    };
+
+    explicit SkinForm(Services services);
+
+    std::array<forms::Label, 2> lbl;
+    forms::ListBox lstSkin;
+    forms::TextBox txtSel;
+    forms::Button cmdOK;
+    forms::Button cmdDefaults;
+    forms::Button cmdCancel;
+
+    forms::MenuItem mnu;
+    forms::MenuItem* mnuPaintSpecBGAsSkin;
+    forms::MenuItem* mnuShowGirds;
+    forms::MenuItem* mnuAlwaysOnTop;
+    forms::MenuItem* mnuClearScreen;
+    forms::MenuItem* mnuChangeSkin;
+    forms::MenuItem* mnuAbout;
+    forms::MenuItem* mnuExit;
+
+    void Form_Load();
+    void lstSkin_Click();
+    void cmdOK_Click();
+    void cmdDefaults_Click();
+    void cmdCancel_Click();
+
+    void mnuPaintSpecBGAsSkin_Click();
+    void mnuShowGirds_Click();
+    void mnuClearScreen_Click();
+    void mnuChangeSkin_Click();
+    void mnuAbout_Click();
+    void mnuExit_Click();
+
+    // The sub-folders of a folder listing that are skins: plain directories, "." and ".."
+    // excepted, hidden and system folders left out.
+    static std::vector<std::string> skinFolders(const std::vector<forms::DirEntry>& entries);
+
+  private:
+    void buildMenu();
+    void wire();
+    void resetMenuMarks();
+
+    Services s_;
+};
+
+}  // namespace orv::skinchooser
