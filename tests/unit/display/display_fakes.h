@@ -1,0 +1,118 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "display/canvas.h"
+#include "forms/platform.h"
+
+namespace orv::display::test {
+
+// A platform that only records message boxes; nothing else is asked of it here.
+class RecordingPlatform : public forms::Platform {
+  public:
+    struct Box {
+        std::string prompt;
+        int style;
+        std::string title;
+        bool operator==(const Box&) const = default;
+    };
+    std::vector<Box> boxes;
+
+    void msgBox(const std::string& prompt, int style, const std::string& title) override {
+        boxes.push_back({prompt, style, title});
+    }
+    void doEvents() override {}
+    void showModal(forms::Form& /*dialog*/, forms::Form& /*owner*/) override {}
+    std::vector<forms::DirEntry> listDirectory(const std::string& /*path*/) override { return {}; }
+    std::optional<forms::Colour> chooseColour(forms::Form& /*owner*/) override { return {}; }
+    void endProgram() override {}
+    void createPeers(forms::Form& /*form*/) override {}
+    void destroyPeers(forms::Form& /*form*/) override {}
+};
+
+// One drawing operation with its ends resolved, as the pane was asked to draw it.
+struct Stroke {
+    enum class Kind { Clear, Line, Box, FilledBox, Point, Circle, Text };
+    Kind kind = Kind::Clear;
+    PanePoint from;
+    PanePoint to;  // lines and boxes only
+    float radius = 0;
+    Colour colour = 0;
+    std::string text;
+    int width = 1;
+    bool operator==(const Stroke&) const = default;
+};
+
+// A pane that keeps a list of what it was asked to draw.
+class RecordingCanvas : public Canvas {
+  public:
+    static constexpr float kLineHeight = 15;
+
+    std::vector<Stroke> strokes;
+    // Runs after every stroke, to change things between the samples of a block.
+    std::function<void()> afterStroke;
+
+    // The strokes that are not clears.
+    std::vector<Stroke> drawn() const {
+        std::vector<Stroke> out;
+        for (const Stroke& s : strokes) {
+            if (s.kind != Stroke::Kind::Clear) out.push_back(s);
+        }
+        return out;
+    }
+
+  protected:
+    using Kind = Stroke::Kind;
+    void fill(Colour colour) override { add({Kind::Clear, {}, {}, 0, colour, {}, drawWidth()}); }
+    void drawLine(PanePoint from, PanePoint to, Colour colour) override {
+        add({Kind::Line, from, to, 0, colour, {}, drawWidth()});
+    }
+    void drawBox(PanePoint from, PanePoint to, Colour colour) override {
+        add({Kind::Box, from, to, 0, colour, {}, drawWidth()});
+    }
+    void fillBox(PanePoint from, PanePoint to, Colour colour) override {
+        add({Kind::FilledBox, from, to, 0, colour, {}, drawWidth()});
+    }
+    void drawPoint(PanePoint at, Colour colour) override {
+        add({Kind::Point, at, {}, 0, colour, {}, drawWidth()});
+    }
+    void drawCircle(PanePoint centre, float radius, Colour colour) override {
+        add({Kind::Circle, centre, {}, radius, colour, {}, drawWidth()});
+    }
+    void drawText(PanePoint topLeft, std::string_view text, Colour colour) override {
+        add({Kind::Text, topLeft, {}, 0, colour, std::string(text), drawWidth()});
+    }
+    float textHeight() const override { return kLineHeight; }
+
+  private:
+    void add(Stroke stroke) {
+        strokes.push_back(std::move(stroke));
+        if (afterStroke) afterStroke();
+    }
+};
+
+// Shorthands for expected strokes, all with the pen width 1.
+inline Stroke line(float x1, float y1, float x2, float y2, Colour c) {
+    return {Stroke::Kind::Line, {x1, y1}, {x2, y2}, 0, c, {}, 1};
+}
+inline Stroke box(float x1, float y1, float x2, float y2, Colour c) {
+    return {Stroke::Kind::Box, {x1, y1}, {x2, y2}, 0, c, {}, 1};
+}
+inline Stroke filledBox(float x1, float y1, float x2, float y2, Colour c) {
+    return {Stroke::Kind::FilledBox, {x1, y1}, {x2, y2}, 0, c, {}, 1};
+}
+inline Stroke point(float x, float y, Colour c) {
+    return {Stroke::Kind::Point, {x, y}, {}, 0, c, {}, 1};
+}
+inline Stroke circle(float x, float y, float r, Colour c) {
+    return {Stroke::Kind::Circle, {x, y}, {}, r, c, {}, 1};
+}
+inline Stroke text(float x, float y, std::string s, Colour c) {
+    return {Stroke::Kind::Text, {x, y}, {}, 0, c, std::move(s), 1};
+}
+
+}  // namespace orv::display::test

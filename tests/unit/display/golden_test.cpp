@@ -1,0 +1,152 @@
+// Whole pictures of every style, compared with pictures a person has looked at. The pictures are
+// kept as PNG files for looking at, and as checksums of their pixels for comparing. After a
+// deliberate change to the drawing, run the tests once with ORVANTA_UPDATE_GOLDEN=1 to write
+// both afresh, and look at the new pictures before committing them.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <numbers>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "display/frame_renderer.h"
+#include "display/image_file.h"
+#include "display/raster_canvas.h"
+#include "display_fakes.h"
+#include "mainwindow/main_form.h"
+
+namespace orv::display {
+namespace {
+
+const std::filesystem::path kGoldenDir = ORVANTA_GOLDEN_DIR;
+const std::filesystem::path kChecksums = kGoldenDir / "checksums.txt";
+
+using Block = FrameRenderer::Block;
+
+Block flat() {
+    Block b{};
+    b.fill(200);
+    return b;
+}
+
+Block ramp() {
+    Block b{};
+    for (std::size_t i = 0; i < b.size(); ++i) b[i] = static_cast<std::uint8_t>(i);
+    return b;
+}
+
+Block sine() {
+    Block b{};
+    for (std::size_t i = 0; i < b.size(); ++i) {
+        const double s = std::sin(2 * std::numbers::pi * static_cast<double>(i) / 51.0);
+        b[i] = static_cast<std::uint8_t>(std::lround(128 + 100 * s));
+    }
+    return b;
+}
+
+struct Case {
+    std::string name;
+    int style;
+    Block block;
+    int width = 1;
+    int blocks = 1;  // drawn one over the other, without clearing between them
+};
+
+std::vector<Case> cases() {
+    std::vector<Case> out;
+    const std::vector<std::pair<std::string, Block>> blocks = {
+        {"flat", flat()}, {"ramp", ramp()}, {"sine", sine()}};
+    for (int style = 0; style < FrameRenderer::kStyles; ++style) {
+        for (const auto& [kind, block] : blocks) {
+            char name[32];
+            std::snprintf(name, sizeof name, "style%02d_%s", style, kind.c_str());
+            // The sweep shows one column a block: draw enough of them to see it build up.
+            out.push_back({name, style, block, 1, style == 22 ? 40 : 1});
+        }
+    }
+    out.push_back({"style00_sine_w4", 0, sine(), 4});
+    out.push_back({"style04_ramp_w2", 4, ramp(), 2});
+    out.push_back({"style12_sine_w3", 12, sine(), 3});
+    out.push_back({"style16_sine_w4", 16, sine(), 4});
+    return out;
+}
+
+// FNV-1a over the pixels, 64 bits.
+std::string checksum(const RasterCanvas& pane) {
+    std::uint64_t h = 14695981039346656037ULL;
+    for (const std::uint32_t p : pane.pixels()) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            h = (h ^ ((p >> shift) & 0xFFU)) * 1099511628211ULL;
+        }
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(h));
+    return text;
+}
+
+std::map<std::string, std::string> readChecksums() {
+    std::map<std::string, std::string> out;
+    std::ifstream in(kChecksums);
+    std::string name;
+    std::string sum;
+    while (in >> name >> sum) out[name] = sum;
+    return out;
+}
+
+class Picture {
+  public:
+    explicit Picture(const Case& c) : block_(c.block) {
+        frm.cmbStyle.setListIndex(c.style);
+        frm.cmbColor.setListIndex(8);  // "Радужный"
+        pane.setDrawWidth(c.width);
+        for (int b = 0; b < c.blocks; ++b) {
+            frm.chkCLS.setValue(b == 0 ? 1 : 0);
+            renderer.DrawFrame();
+        }
+    }
+    RasterCanvas pane;
+
+  private:
+    test::RecordingPlatform platform;
+    mainwindow::MainForm frm{nullptr};
+    CustomColors custom;
+    LevelColours levels{frm.cmbColor, custom, platform, "Orvanta 2"};
+    Block block_;
+    FrameRenderer renderer{frm.cmbStyle, frm.chkCLS, levels, pane, block_};
+};
+
+TEST(GoldenPictureTest, EveryStyleDrawsThePictureThatWasApproved) {
+    const bool update = std::getenv("ORVANTA_UPDATE_GOLDEN") != nullptr;
+    const std::map<std::string, std::string> approved = readChecksums();
+    std::ostringstream sums;
+    for (const Case& c : cases()) {
+        const Picture picture(c);
+        const std::string sum = checksum(picture.pane);
+        sums << c.name << ' ' << sum << '\n';
+        if (update) {
+            ASSERT_TRUE(write_png(kGoldenDir / (c.name + ".png"), picture.pane.raster()));
+            continue;
+        }
+        const auto found = approved.find(c.name);
+        if (found != approved.end() && found->second == sum) continue;
+        const std::filesystem::path actual =
+            std::filesystem::temp_directory_path() / ("orvanta_" + c.name + ".png");
+        write_png(actual, picture.pane.raster());
+        ADD_FAILURE() << c.name << " differs from " << (kGoldenDir / (c.name + ".png")).string()
+                      << "; this run drew " << actual.string();
+    }
+    if (update) {
+        std::ofstream(kChecksums) << sums.str();
+        GTEST_SKIP() << "golden pictures written to " << kGoldenDir.string();
+    }
+}
+
+}  // namespace
+}  // namespace orv::display

@@ -1,0 +1,223 @@
+#include "display/level_colours.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "display_fakes.h"
+#include "mainwindow/main_form.h"
+
+namespace orv::display {
+namespace {
+
+constexpr forms::Colour rgb(int r, int g, int b) {
+    return static_cast<forms::Colour>(r + 256 * g + 65536 * b);
+}
+
+class LevelColoursTest : public ::testing::Test {
+  protected:
+    forms::Colour at(int entry, int level) {
+        frm.cmbColor.setListIndex(entry);
+        return levels.LevelColor(level);
+    }
+    void fillRow(int k, const std::string& text) {
+        for (int b = 0; b < CustomColors::kBands; ++b) custom.set(k, b, text);
+    }
+
+    test::RecordingPlatform platform;
+    mainwindow::MainForm frm{nullptr};
+    CustomColors custom;
+    LevelColours levels{frm.cmbColor, custom, platform, "Orvanta 2"};
+};
+
+struct Expect {
+    int level;
+    forms::Colour colour;
+};
+
+struct SchemeCase {
+    int entry;
+    std::vector<Expect> expected;
+};
+
+// Both sides of every band bound, and the levels outside all bands.
+const std::vector<SchemeCase> kSchemeCases = {
+    {0,  // "Смещанный"
+     {{-5, 0},
+      {0, 0},
+      {1, rgb(255, 0, 0)},
+      {24, rgb(255, 0, 0)},
+      {25, rgb(255, 255, 0)},
+      {64, rgb(255, 255, 0)},
+      {65, rgb(0, 255, 0)},
+      {192, rgb(0, 255, 0)},
+      {193, rgb(255, 255, 0)},
+      {232, rgb(255, 255, 0)},
+      {233, rgb(255, 0, 0)},
+      {256, rgb(255, 0, 0)}}},
+    {1, {{-1, rgb(0, 0, 255)}, {0, rgb(0, 0, 255)}, {128, rgb(0, 0, 255)}, {256, rgb(0, 0, 255)}}},
+    {2, {{0, rgb(0, 255, 255)}, {256, rgb(0, 255, 255)}}},
+    {3, {{0, rgb(0, 255, 0)}, {256, rgb(0, 255, 0)}}},
+    {4, {{0, rgb(255, 0, 255)}, {256, rgb(255, 0, 255)}}},
+    {5, {{0, rgb(255, 0, 0)}, {256, rgb(255, 0, 0)}}},
+    {6, {{0, rgb(255, 255, 255)}, {256, rgb(255, 255, 255)}}},
+    {7, {{0, rgb(255, 255, 0)}, {256, rgb(255, 255, 0)}}},
+    {8,  // "Радужный": every band's both ends
+     {{0, 0},
+      {1, rgb(255, 0, 0)},
+      {16, rgb(255, 0, 0)},
+      {17, rgb(255, 102, 0)},
+      {32, rgb(255, 102, 0)},
+      {33, rgb(255, 204, 0)},
+      {48, rgb(255, 204, 0)},
+      {49, rgb(198, 255, 0)},
+      {64, rgb(198, 255, 0)},
+      {65, rgb(102, 255, 0)},
+      {80, rgb(102, 255, 0)},
+      {81, rgb(0, 255, 0)},
+      {96, rgb(0, 255, 0)},
+      {97, rgb(0, 255, 102)},
+      {112, rgb(0, 255, 102)},
+      {113, rgb(0, 255, 204)},
+      {128, rgb(0, 255, 204)},
+      {129, rgb(0, 204, 255)},
+      {142, rgb(0, 204, 255)},
+      {143, rgb(0, 102, 255)},
+      {158, rgb(0, 102, 255)},
+      {159, rgb(0, 0, 255)},
+      {174, rgb(0, 0, 255)},
+      {175, rgb(102, 0, 255)},
+      {190, rgb(102, 0, 255)},
+      {191, rgb(204, 0, 255)},
+      {206, rgb(204, 0, 255)},
+      {207, rgb(255, 0, 204)},
+      {224, rgb(255, 0, 204)},
+      {225, rgb(255, 0, 102)},
+      {240, rgb(255, 0, 102)},
+      {241, rgb(255, 0, 6)},
+      {256, rgb(255, 0, 6)}}},
+    {9,  // "Спектр 1"
+     {{0, 0},
+      {1, rgb(34, 29, 54)},
+      {32, rgb(34, 29, 54)},
+      {33, rgb(251, 125, 0)},
+      {64, rgb(251, 125, 0)},
+      {65, rgb(255, 160, 66)},
+      {80, rgb(255, 160, 66)},
+      {81, rgb(242, 237, 21)},
+      {112, rgb(242, 237, 21)},
+      {113, rgb(255, 255, 0)},
+      {142, rgb(255, 255, 0)},
+      {143, rgb(242, 237, 21)},
+      {174, rgb(242, 237, 21)},
+      {175, rgb(255, 160, 66)},
+      {190, rgb(255, 160, 66)},
+      {191, rgb(251, 125, 0)},
+      {224, rgb(251, 125, 0)},
+      {225, rgb(34, 29, 54)},
+      {256, rgb(34, 29, 54)}}},
+    {10,  // "Спектр 2"
+     {{0, 0},
+      {1, rgb(200, 0, 0)},
+      {32, rgb(200, 0, 0)},
+      {33, rgb(250, 0, 25)},
+      {64, rgb(250, 0, 25)},
+      {65, rgb(243, 65, 5)},
+      {80, rgb(243, 65, 5)},
+      {81, rgb(237, 163, 7)},
+      {112, rgb(237, 163, 7)},
+      {113, rgb(250, 250, 0)},
+      {142, rgb(250, 250, 0)},
+      {143, rgb(237, 163, 7)},
+      {174, rgb(237, 163, 7)},
+      {175, rgb(243, 65, 5)},
+      {190, rgb(243, 65, 5)},
+      {191, rgb(250, 0, 25)},
+      {224, rgb(250, 0, 25)},
+      {225, rgb(200, 0, 0)},
+      {256, rgb(200, 0, 0)}}},
+};
+
+TEST_F(LevelColoursTest, EveryBuiltInSchemeChangesColourExactlyAtItsBandBounds) {
+    for (const SchemeCase& scheme : kSchemeCases) {
+        for (const Expect& e : scheme.expected) {
+            EXPECT_EQ(at(scheme.entry, e.level), e.colour)
+                << "entry " << scheme.entry << ", level " << e.level;
+        }
+    }
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+// The sixteen-band layout's upper bounds; band 8 is 14 wide and band 13 is 18.
+constexpr int kUpper[16] = {16,  32,  48,  64,  80,  96,  112, 128,
+                            142, 158, 174, 190, 206, 224, 240, 256};
+
+TEST_F(LevelColoursTest, UserSchemesFilledFromAnEmptyStoreShowTheDefaultsBandByBand) {
+    for (int k = 0; k < CustomColors::kSchemes; ++k) {
+        for (int b = 0; b < CustomColors::kBands; ++b) {
+            custom.set(k, b, std::to_string(DefaultCustomColors.at(static_cast<std::size_t>(b))));
+        }
+        const int entry = 11 + k;
+        EXPECT_EQ(at(entry, 0), 0u);
+        int lower = 0;
+        for (int b = 0; b < 16; ++b) {
+            const forms::Colour want = DefaultCustomColors.at(static_cast<std::size_t>(b));
+            EXPECT_EQ(at(entry, lower + 1), want) << "entry " << entry << " band " << b;
+            EXPECT_EQ(at(entry, kUpper[b]), want) << "entry " << entry << " band " << b;
+            lower = kUpper[b];
+        }
+    }
+    EXPECT_EQ(at(11, 1), rgb(255, 0, 0));
+    EXPECT_EQ(at(11, 32), rgb(255, 255, 0));
+    EXPECT_EQ(at(11, 129), rgb(0, 64, 0));
+    EXPECT_EQ(at(11, 142), rgb(0, 64, 0));
+}
+
+TEST_F(LevelColoursTest, AUserRowOfTheText255IsRedForEveryLevelButZero) {
+    fillRow(2, "255");
+    EXPECT_EQ(at(13, 0), 0u);
+    for (int level = 1; level <= 256; ++level) ASSERT_EQ(at(13, level), rgb(255, 0, 0)) << level;
+}
+
+TEST_F(LevelColoursTest, EachUserEntryReadsItsOwnRow) {
+    for (int k = 0; k < CustomColors::kSchemes; ++k) {
+        custom.set(k, 0, static_cast<forms::Colour>(100 + k));
+    }
+    for (int k = 0; k < CustomColors::kSchemes; ++k) {
+        EXPECT_EQ(at(11 + k, 10), static_cast<forms::Colour>(100 + k));
+    }
+}
+
+TEST_F(LevelColoursTest, AnEmptyUserRowPaintsBlack) {
+    EXPECT_EQ(at(14, 100), 0u);
+}
+
+TEST_F(LevelColoursTest, NoSelectionPaintsEveryLevelBlack) {
+    ASSERT_EQ(frm.cmbColor.listIndex(), -1);
+    for (const int level : {-1, 0, 1, 128, 256}) EXPECT_EQ(levels.LevelColor(level), 0u);
+}
+
+TEST_F(LevelColoursTest, ALevelAbove256IsReportedAndBlackInEveryEntry) {
+    for (int entry = -1; entry <= 14; ++entry) {
+        platform.boxes.clear();
+        EXPECT_EQ(at(entry, 257), 0u) << entry;
+        ASSERT_EQ(platform.boxes.size(), 1u);
+        EXPECT_EQ(platform.boxes[0],
+                  (test::RecordingPlatform::Box{"Хе хе! Бит больше 257", 0, "Orvanta 2"}));
+    }
+    platform.boxes.clear();
+    EXPECT_EQ(at(5, 300), 0u);
+    EXPECT_EQ(platform.boxes.at(0).prompt, "Хе хе! Бит больше 300");
+    EXPECT_EQ(at(5, 256), rgb(255, 0, 0));
+    EXPECT_EQ(platform.boxes.size(), 1u);
+}
+
+TEST_F(LevelColoursTest, ANewSelectionAppliesFromTheNextCall) {
+    EXPECT_EQ(at(1, 50), rgb(0, 0, 255));
+    frm.cmbColor.setListIndex(5);
+    EXPECT_EQ(levels.LevelColor(50), rgb(255, 0, 0));
+}
+
+}  // namespace
+}  // namespace orv::display
