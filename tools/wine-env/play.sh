@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Plays sound into the null sink "orvanta" of a test environment, in the sink's own format
+# (unsigned 8-bit, 11025 Hz, mono), so that every byte arrives at the sink's monitor as
+# it was written. Plays until killed (SIGTERM/SIGINT), unless --once is given.
+#
+# Usage: play.sh DIR --level L        constant level L (0..255)
+#        play.sh DIR --file F [--once] raw u8 samples from F, looped
+# DIR may be "-" to use the environment already in effect (PULSE_SERVER etc.).
+set -euo pipefail
+
+usage() { echo "usage: $0 DIR (--level 0..255 | --file RAW [--once])" >&2; exit 2; }
+[[ $# -ge 3 ]] || usage
+if [[ $1 != - ]]; then
+    [[ -f "$1/env.sh" ]] || { echo "play: no environment in $1" >&2; exit 2; }
+    # shellcheck source=/dev/null
+    . "$1/env.sh"
+fi
+level="" file="" once=0
+shift
+while [[ $# -gt 0 ]]; do
+    case $1 in
+    --level) level=$2; shift 2 ;;
+    --file) file=$2; shift 2 ;;
+    --once) once=1; shift ;;
+    *) usage ;;
+    esac
+done
+
+if [[ -n $level ]]; then
+    [[ $level =~ ^[0-9]+$ ]] && ((level <= 255)) || usage
+    # An endless stream of the one byte, paced by pacat at the sink's rate.
+    source_cmd=(tr '\000' "\\$(printf '%03o' "$level")")
+    input=/dev/zero
+elif [[ -n $file ]]; then
+    [[ -r $file ]] || { echo "play: cannot read $file" >&2; exit 2; }
+    if ((once)); then
+        source_cmd=(cat)
+    else
+        source_cmd=(bash -c 'while cat "$0"; do :; done' "$file")
+    fi
+    input=$file
+else
+    usage
+fi
+
+# One continuous stream: a gap between streams would reach the monitor as silence.
+"${source_cmd[@]}" <"$input" |
+    pacat --playback --raw --format=u8 --rate=11025 --channels=1 \
+        --device=orvanta --latency-msec=20 --client-name=orvanta-play &
+player=$!
+trap 'kill -TERM $player 2>/dev/null; wait; exit 0' TERM INT HUP
+wait "$player"
