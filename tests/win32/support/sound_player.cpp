@@ -1,0 +1,51 @@
+#include "support/sound_player.h"
+
+#include <utility>
+
+namespace orvanta::testing {
+
+SoundPlayer::~SoundPlayer() { Stop(); }
+
+bool SoundPlayer::PlayLevel(std::uint8_t level) {
+    // One second, looped: long enough that the loop seam costs nothing.
+    return Play(std::vector<std::uint8_t>(kSampleRate, level));
+}
+
+bool SoundPlayer::Play(std::vector<std::uint8_t> samples) {
+    Stop();
+    if (samples.empty()) return false;
+    samples_ = std::move(samples);
+    WAVEFORMATEX format{};
+    format.wFormatTag = WAVE_FORMAT_PCM;
+    format.nChannels = 1;
+    format.nSamplesPerSec = kSampleRate;
+    format.wBitsPerSample = 8;
+    format.nBlockAlign = 1;
+    format.nAvgBytesPerSec = kSampleRate;
+    if (waveOutOpen(&device_, WAVE_MAPPER, &format, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) {
+        device_ = nullptr;
+        return false;
+    }
+    header_ = {};
+    header_.lpData = reinterpret_cast<LPSTR>(samples_.data());
+    header_.dwBufferLength = static_cast<DWORD>(samples_.size());
+    header_.dwFlags = WHDR_BEGINLOOP | WHDR_ENDLOOP;
+    header_.dwLoops = 0xFFFFFFFFu;
+    if (waveOutPrepareHeader(device_, &header_, sizeof header_) != MMSYSERR_NOERROR ||
+        waveOutWrite(device_, &header_, sizeof header_) != MMSYSERR_NOERROR) {
+        Stop();
+        return false;
+    }
+    return true;
+}
+
+void SoundPlayer::Stop() {
+    if (device_ == nullptr) return;
+    waveOutReset(device_);
+    if (header_.dwFlags & WHDR_PREPARED) waveOutUnprepareHeader(device_, &header_, sizeof header_);
+    waveOutClose(device_);
+    device_ = nullptr;
+    header_ = {};
+}
+
+}  // namespace orvanta::testing

@@ -1,0 +1,38 @@
+// Plays known sound into the test environment's null sink from the Windows side, in the
+// program's own format (unsigned 8-bit, 11025 Hz, mono). The sink and its monitor use the
+// same format, so every byte played arrives at the wave-input device unchanged: a constant
+// level L gives blocks that are all L, for every L from 0 to 255.
+#pragma once
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace orvanta::testing {
+
+class SoundPlayer {
+public:
+    SoundPlayer() = default;
+    ~SoundPlayer();
+    SoundPlayer(const SoundPlayer&) = delete;
+    SoundPlayer& operator=(const SoundPlayer&) = delete;
+
+    // Plays `samples` over and over until Stop() or destruction; replaces what was
+    // playing. False if no wave-output device could be opened.
+    bool Play(std::vector<std::uint8_t> samples);
+    // Plays the constant level `level` without end.
+    bool PlayLevel(std::uint8_t level);
+    void Stop();
+    bool playing() const { return device_ != nullptr; }
+
+    static constexpr DWORD kSampleRate = 11025;
+
+private:
+    HWAVEOUT device_ = nullptr;
+    WAVEHDR header_{};
+    std::vector<std::uint8_t> samples_;
+};
+
+}  // namespace orvanta::testing
