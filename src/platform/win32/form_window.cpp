@@ -81,12 +81,14 @@ FormWindow::FormWindow(forms::Form& form, const Toolkit& toolkit, HWND owner)
 FormWindow::~FormWindow() {
     // Messages sent while the children go must not reach a half-destroyed object.
     detachObject(hwnd());
-    if (form_.peer() == this) form_.attach(nullptr);
-    for (forms::Control* control : form_.controls()) {
-        const bool ours = std::any_of(peers_.begin(), peers_.end(), [&](const auto& peer) {
-            return peer.get() == control->peer();
-        });
-        if (ours) control->attach(nullptr);
+    if (!orphaned_) {
+        if (form_.peer() == this) form_.attach(nullptr);
+        for (forms::Control* control : form_.controls()) {
+            const bool ours = std::any_of(peers_.begin(), peers_.end(), [&](const auto& peer) {
+                return peer.get() == control->peer();
+            });
+            if (ours) control->attach(nullptr);
+        }
     }
     peers_.clear();
     tooltips_ = Tooltips(nullptr);

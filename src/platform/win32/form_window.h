@@ -28,6 +28,8 @@ class FormWindow final : public forms::FormPeer {
 
     // Gives the window a new owner and centres it over that owner (or the screen).
     void ownAndCentre(HWND owner);
+    // The form may be gone before this window: the teardown leaves the model alone.
+    void orphan() noexcept { orphaned_ = true; }
 
     void stateChanged(const forms::Form& form) override;
     void controlAdded(forms::Control& control) override;
@@ -61,6 +63,7 @@ class FormWindow final : public forms::FormPeer {
     Tooltips tooltips_{nullptr};
     std::vector<std::unique_ptr<forms::ControlPeer>> peers_;
     int held_ = 0;  // buttons pressed on the face and not yet released
+    bool orphaned_ = false;
 };
 
 }  // namespace orv::win32

@@ -50,7 +50,7 @@ Toolkit::Toolkit(HINSTANCE instance)
     form.hIconSm = smallIcon_.get();
     form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     form.lpszClassName = kFormClass;
-    RegisterClassExW(&form);
+    ownsClasses_ = RegisterClassExW(&form) != 0;
 
     WNDCLASSEXW picture{};
     picture.cbSize = sizeof picture;
@@ -58,10 +58,11 @@ Toolkit::Toolkit(HINSTANCE instance)
     picture.hInstance = instance_;
     picture.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     picture.lpszClassName = kPictureClass;
-    RegisterClassExW(&picture);
+    if (ownsClasses_) RegisterClassExW(&picture);
 }
 
 Toolkit::~Toolkit() {
+    if (!ownsClasses_) return;
     UnregisterClassW(kPictureClass, instance_);
     UnregisterClassW(kFormClass, instance_);
 }

@@ -27,6 +27,7 @@ class Toolkit {
     UniqueFont font_;
     UniqueIcon icon_;
     UniqueIcon smallIcon_;
+    bool ownsClasses_ = false;  // another toolkit of the process registered them first
 };
 
 }  // namespace orv::win32

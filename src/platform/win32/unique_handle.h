@@ -51,6 +51,12 @@ struct FindTraits {
     static void close(Type handle) noexcept { FindClose(handle); }
 };
 
+struct FileTraits {
+    using Type = HANDLE;
+    static Type empty() noexcept { return INVALID_HANDLE_VALUE; }
+    static void close(Type handle) noexcept { CloseHandle(handle); }
+};
+
 using UniqueBitmap = Unique<NullEmpty<HBITMAP, &DeleteObject>>;
 using UniqueFont = Unique<NullEmpty<HFONT, &DeleteObject>>;
 using UniqueDc = Unique<NullEmpty<HDC, &DeleteDC>>;
@@ -61,6 +67,7 @@ using UniqueRegKey = Unique<NullEmpty<HKEY, &RegCloseKey>>;
 using UniqueKernelHandle = Unique<NullEmpty<HANDLE, &CloseHandle>>;
 using UniqueAtom = Unique<NullEmpty<ATOM, &GlobalDeleteAtom>>;
 using UniqueFind = Unique<FindTraits>;
+using UniqueFile = Unique<FileTraits>;
 
 // A DC fetched with GetDC, given back with ReleaseDC.
 class WindowDc {

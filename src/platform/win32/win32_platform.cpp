@@ -14,7 +14,11 @@ namespace orv::win32 {
 Win32Platform::Win32Platform(HINSTANCE instance, std::string defaultTitle)
     : toolkit_(instance), defaultTitle_(std::move(defaultTitle)) {}
 
-Win32Platform::~Win32Platform() = default;
+Win32Platform::~Win32Platform() {
+    // Forms still loaded now may already be gone (the program that owned them ended first).
+    for (const auto& entry : windows_) entry.second->orphan();
+    windows_.clear();
+}
 
 FormWindow* Win32Platform::find(const forms::Form& form) const {
     const auto found = windows_.find(&form);

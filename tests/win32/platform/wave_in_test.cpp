@@ -148,20 +148,28 @@ TEST(WaveInClosedDevice, CallsOnHandleZeroFailWithoutHarm) {
     EXPECT_EQ(device.close(0), capture::kMmSysErrInvalHandle);
 }
 
-class WaveInLevelTest : public WaveInTest, public ::testing::WithParamInterface<int> {};
+class WaveInLevelTest : public WaveInTest, public ::testing::WithParamInterface<int> {
+  protected:
+    // Records until a whole block of `level` arrives; false if none does.
+    bool awaitLevel(std::uint8_t level) {
+        for (int i = 0; i < 400; ++i) {
+            if (!recordBlock()) return false;
+            if (blockIs(level)) return true;
+        }
+        return false;
+    }
+};
 
 TEST_P(WaveInLevelTest, AConstantLevelArrivesUnchanged) {
     const auto level = static_cast<std::uint8_t>(GetParam());
+    // The sink's monitor lags behind the player and may still hold what an earlier test played:
+    // a marker level first makes sure that what follows was played here.
+    const std::uint8_t marker = level < 128 ? 200 : 50;
     SoundPlayer player;
+    ASSERT_TRUE(player.PlayLevel(marker));
+    ASSERT_TRUE(awaitLevel(marker)) << "the marker level never arrived";
     ASSERT_TRUE(player.PlayLevel(level));
-    // The sink's monitor lags behind the player: wait for the first block of the level, then
-    // every following block must be all that level too.
-    bool reached = false;
-    for (int i = 0; i < 400 && !reached; ++i) {
-        ASSERT_TRUE(recordBlock());
-        reached = blockIs(level);
-    }
-    ASSERT_TRUE(reached) << "no block of level " << GetParam() << " arrived";
+    ASSERT_TRUE(awaitLevel(level)) << "no block of level " << GetParam() << " arrived";
     for (int i = 0; i < 8; ++i) {
         ASSERT_TRUE(recordBlock());
         EXPECT_TRUE(blockIs(level)) << "block " << i << " starts with " << int{buffer[0]};
