@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <utility>
 
 #include "display/glyph_font.h"
@@ -30,13 +31,35 @@ std::int64_t floorDiv(std::int64_t n, std::int64_t d) {  // d > 0
     return (n % d != 0 && n < 0) ? q - 1 : q;
 }
 
+// Calls visit(dx, dy) for every pixel of the midpoint circle of radius r that lies in the
+// quarter dx >= 0, dy >= 0 (pixels where the two octants meet may come twice).
+template <typename Visit>
+void quarterCircle(std::int64_t r, Visit visit) {
+    std::int64_t x = r;
+    std::int64_t y = 0;
+    std::int64_t err = 1 - r;
+    while (x >= y) {
+        visit(x, y);
+        visit(y, x);
+        ++y;
+        if (err < 0) {
+            err += 2 * y + 1;
+        } else {
+            --x;
+            err += 2 * (y - x) + 1;
+        }
+    }
+}
+
 }  // namespace
 
 RasterCanvas::RasterCanvas(int width, int height)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
-              swapRedBlue(backColour())) {}
+              swapRedBlue(backColour())),
+      spanFrom_(static_cast<std::size_t>(height_)),
+      spanTo_(static_cast<std::size_t>(height_)) {}
 
 Colour RasterCanvas::pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
@@ -62,15 +85,71 @@ void RasterCanvas::paint(std::int64_t x0, std::int64_t y0, std::int64_t x1, std:
     }
 }
 
+void RasterCanvas::plot(std::int64_t x, std::int64_t y, std::uint32_t rgb) {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    pixels_[static_cast<std::size_t>(y * width_ + x)] = rgb;
+}
+
 void RasterCanvas::stamp(Pixel at, std::uint32_t rgb) {
     const int w = drawWidth();
+    if (w == 1) {
+        plot(at.x, at.y, rgb);
+        return;
+    }
     const int back = (w - 1) / 2;
+    const std::int64_t x0 = at.x - back;
+    const std::int64_t y0 = at.y - back;
+    if (x0 >= 0 && y0 >= 0 && x0 + w <= width_ && y0 + w <= height_) {  // wholly inside
+        for (std::int64_t y = y0; y < y0 + w; ++y) {
+            std::fill_n(&pixels_[static_cast<std::size_t>(y * width_ + x0)], w, rgb);
+        }
+        return;
+    }
     paint(at.x - back, at.y - back, at.x - back + w - 1, at.y - back + w - 1, rgb);
 }
 
+namespace {
+
+// The pixels of the one-pixel line, walked one step along it at a time: across(k) is
+// n1 + floor((2 (k - m1) dn + dm) / (2 dm)), the nearest pixel with halves rounding up, kept as a
+// quotient and remainder so a step costs no division.
+class ThinLine {
+  public:
+    ThinLine(std::int64_t m1, std::int64_t n1, std::int64_t dm, std::int64_t dn, std::int64_t k)
+        : k_(k), twoDm_(std::max<std::int64_t>(2 * dm, 1)), twoDn_(2 * dn) {
+        const std::int64_t num = 2 * (k - m1) * dn + dm;
+        const std::int64_t q = floorDiv(num, twoDm_);
+        n_ = n1 + q;
+        rest_ = num - q * twoDm_;
+    }
+    std::int64_t across() const { return n_; }
+    void moveTo(std::int64_t k) {
+        for (; k_ < k; ++k_) {
+            rest_ += twoDn_;  // |2 dn| <= 2 dm, so one correction is enough
+            if (rest_ >= twoDm_) {
+                rest_ -= twoDm_;
+                ++n_;
+            } else if (rest_ < 0) {
+                rest_ += twoDm_;
+                --n_;
+            }
+        }
+    }
+
+  private:
+    std::int64_t k_;
+    std::int64_t twoDm_;
+    std::int64_t twoDn_;
+    std::int64_t n_ = 0;
+    std::int64_t rest_ = 0;
+};
+
+}  // namespace
+
 // The union of the pen's squares along the one-pixel line, painted as one span across the line
 // per step along it: the squares that cover a step belong to a run of neighbouring line pixels,
-// and across the line those reach from the run's first pixel to its last.
+// and across the line those reach from the run's first pixel to its last. Steps with the same
+// span are painted together as one rectangle.
 void RasterCanvas::segment(Pixel from, Pixel to, std::uint32_t rgb) {
     const bool alongX = std::llabs(to.x - from.x) >= std::llabs(to.y - from.y);
     // m runs along the line's longer axis, n across it; the walk starts at the smaller m.
@@ -82,27 +161,64 @@ void RasterCanvas::segment(Pixel from, Pixel to, std::uint32_t rgb) {
         std::swap(m1, m2);
         std::swap(n1, n2);
     }
-    const std::int64_t dm = m2 - m1;
-    const std::int64_t dn = n2 - n1;
-    const auto across = [&](std::int64_t m) {
-        return dm == 0 ? n1 : n1 + floorDiv(2 * (m - m1) * dn + dm, 2 * dm);
-    };
     const int w = drawWidth();
     const int back = (w - 1) / 2;
+    if (n1 == n2) {  // straight along an axis: one rectangle
+        const std::int64_t far = m2 - back + w - 1;
+        const std::int64_t lo = n1 - back;
+        const std::int64_t hi = n1 - back + w - 1;
+        if (alongX) {
+            paint(m1 - back, lo, far, hi, rgb);
+        } else {
+            paint(lo, m1 - back, hi, far, rgb);
+        }
+        return;
+    }
     const std::int64_t limit = alongX ? width_ : height_;
     const std::int64_t first = std::max<std::int64_t>(m1 - back, 0);
     const std::int64_t last = std::min<std::int64_t>(m2 - back + w - 1, limit - 1);
-    for (std::int64_t m = first; m <= last; ++m) {
-        const std::int64_t na = across(std::max(m1, m + back - w + 1));
-        const std::int64_t nb = across(std::min(m2, m + back));
-        const std::int64_t lo = std::min(na, nb) - back;
-        const std::int64_t hi = std::max(na, nb) - back + w - 1;
-        if (alongX) {
-            paint(m, lo, m, hi, rgb);
-        } else {
-            paint(lo, m, hi, m, rgb);
+    if (first > last) return;
+    if (w == 1) {  // the thin line itself, a pixel a step
+        ThinLine line(m1, n1, m2 - m1, n2 - n1, first);
+        for (std::int64_t m = first; m <= last; ++m) {
+            line.moveTo(m);
+            if (alongX) {
+                plot(m, line.across(), rgb);
+            } else {
+                plot(line.across(), m, rgb);
+            }
         }
+        return;
     }
+    // The run of line pixels whose squares cover step m is a..b.
+    const auto runStart = [&](std::int64_t m) { return std::max(m1, m + back - w + 1); };
+    const auto runEnd = [&](std::int64_t m) { return std::min(m2, m + back); };
+    ThinLine a(m1, n1, m2 - m1, n2 - n1, runStart(first));
+    ThinLine b(m1, n1, m2 - m1, n2 - n1, runEnd(first));
+
+    std::int64_t spanFrom = first;
+    std::int64_t spanLo = 0;
+    std::int64_t spanHi = -1;
+    const auto flush = [&](std::int64_t spanTo) {
+        if (alongX) {
+            paint(spanFrom, spanLo, spanTo, spanHi, rgb);
+        } else {
+            paint(spanLo, spanFrom, spanHi, spanTo, rgb);
+        }
+    };
+    for (std::int64_t m = first; m <= last; ++m) {
+        a.moveTo(runStart(m));
+        b.moveTo(runEnd(m));
+        const std::int64_t lo = std::min(a.across(), b.across()) - back;
+        const std::int64_t hi = std::max(a.across(), b.across()) - back + w - 1;
+        if (m > first && (lo != spanLo || hi != spanHi)) {
+            flush(m - 1);
+            spanFrom = m;
+        }
+        spanLo = lo;
+        spanHi = hi;
+    }
+    flush(last);
 }
 
 void RasterCanvas::fill(Colour colour) {
@@ -150,22 +266,45 @@ void RasterCanvas::drawCircle(PanePoint centre, float radius, Colour colour) {
     if (inner > 0 && fx * fx + fy * fy < inner * inner) return;  // the pane lies inside the ring
 
     const std::uint32_t rgb = swapRedBlue(colour);
-    std::int64_t x = r;
-    std::int64_t y = 0;
-    std::int64_t err = 1 - r;
-    while (x >= y) {
-        for (const auto& [dx, dy] : {std::pair{x, y}, std::pair{y, x}}) {
-            stamp({c.x + dx, c.y + dy}, rgb);
-            stamp({c.x - dx, c.y + dy}, rgb);
-            stamp({c.x + dx, c.y - dy}, rgb);
-            stamp({c.x - dx, c.y - dy}, rgb);
+    if (drawWidth() == 1) {
+        quarterCircle(r, [&](std::int64_t dx, std::int64_t dy) {
+            plot(c.x + dx, c.y + dy, rgb);
+            plot(c.x - dx, c.y + dy, rgb);
+            plot(c.x + dx, c.y - dy, rgb);
+            plot(c.x - dx, c.y - dy, rgb);
+        });
+        return;
+    }
+    // A wide pen: within one quarter the ring's pixels run monotonically both ways, so the pen's
+    // squares around them cover one span of every row. Collect the spans, then paint each once.
+    const int w = drawWidth();
+    const int back = (w - 1) / 2;
+    for (const auto& quarter :
+         {std::pair{1, 1}, std::pair{-1, 1}, std::pair{1, -1}, std::pair{-1, -1}}) {
+        const std::int64_t sx = quarter.first;
+        const std::int64_t sy = quarter.second;
+        const std::int64_t top =
+            std::max<std::int64_t>(c.y + std::min<std::int64_t>(0, sy * r) - back, 0);
+        const std::int64_t bottom = std::min<std::int64_t>(
+            c.y + std::max<std::int64_t>(0, sy * r) - back + w - 1, height_ - 1);
+        if (top > bottom) continue;
+        for (std::int64_t row = top; row <= bottom; ++row) {
+            spanFrom_[static_cast<std::size_t>(row)] = std::numeric_limits<std::int64_t>::max();
+            spanTo_[static_cast<std::size_t>(row)] = std::numeric_limits<std::int64_t>::min();
         }
-        ++y;
-        if (err < 0) {
-            err += 2 * y + 1;
-        } else {
-            --x;
-            err += 2 * (y - x) + 1;
+        quarterCircle(r, [&](std::int64_t dx, std::int64_t dy) {
+            const std::int64_t x0 = c.x + sx * dx - back;
+            const std::int64_t y0 = c.y + sy * dy - back;
+            for (std::int64_t row = std::max(y0, top); row <= std::min(y0 + w - 1, bottom); ++row) {
+                auto& from = spanFrom_[static_cast<std::size_t>(row)];
+                auto& to = spanTo_[static_cast<std::size_t>(row)];
+                from = std::min(from, x0);
+                to = std::max(to, x0 + w - 1);
+            }
+        });
+        for (std::int64_t row = top; row <= bottom; ++row) {
+            const auto at = static_cast<std::size_t>(row);
+            if (spanFrom_[at] <= spanTo_[at]) paint(spanFrom_[at], row, spanTo_[at], row, rgb);
         }
     }
 }
@@ -178,7 +317,7 @@ void RasterCanvas::drawText(PanePoint topLeft, std::string_view text, Colour col
             for (int row = 0; row < glyphs::kGlyphHeight; ++row) {
                 for (int col = 0; col < glyphs::kGlyphWidth; ++col) {
                     if ((rows[row] & (0x80U >> col)) != 0) {
-                        paint(cell.x + col, cell.y + row, cell.x + col, cell.y + row, rgb);
+                        plot(cell.x + col, cell.y + row, rgb);
                     }
                 }
             }

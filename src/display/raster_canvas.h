@@ -62,6 +62,7 @@ class RasterCanvas final : public Canvas, public forms::RasterSource {
     // Paints the rectangle of pixels from (x0, y0) to (x1, y1), both included, clipped.
     void paint(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
                std::uint32_t rgb);
+    void plot(std::int64_t x, std::int64_t y, std::uint32_t rgb);
     // Paints the pen's square around one pixel of a stroke.
     void stamp(Pixel at, std::uint32_t rgb);
     void segment(Pixel from, Pixel to, std::uint32_t rgb);
@@ -69,6 +70,9 @@ class RasterCanvas final : public Canvas, public forms::RasterSource {
     int width_;
     int height_;
     std::vector<std::uint32_t> pixels_;
+    // Per row, the span a wide ring covers: room kept so drawing allocates nothing.
+    std::vector<std::int64_t> spanFrom_;
+    std::vector<std::int64_t> spanTo_;
 };
 
 }  // namespace orv::display

@@ -41,7 +41,8 @@ class Inflater {
                 const int d = code(5);
                 const int extra = d < 4 ? 0 : d / 2 - 1;
                 const int base = d < 4 ? d + 1 : (2 + (d & 1)) * (1 << extra) + 1;
-                const auto distance = static_cast<std::size_t>(base + bits(extra));
+                const int back = base + bits(extra);
+                const auto distance = static_cast<std::size_t>(back);
                 if (distance > out.size()) throw std::runtime_error("reaches before the start");
                 for (int k = 0; k < length; ++k) out.push_back(out[out.size() - distance]);
             }

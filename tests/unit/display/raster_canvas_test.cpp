@@ -194,6 +194,35 @@ TEST(RasterCanvasTest, CirclesAreOutlinesAroundTheirCentre) {
     }
 }
 
+// A wide ring, like a wide line, is the pen's square stamped around every pixel of the thin one.
+TEST(RasterCanvasTest, AWideRingIsThePenSquareStampedAlongTheThinRing) {
+    const std::vector<std::vector<float>> rings = {{20, 20, 0},    {20, 20, 1},  {20, 20, 2},
+                                                   {20, 20, 7.5F}, {17, 22, 13}, {2, 3, 9},
+                                                   {38, 20, 11}};
+    for (int width = 2; width <= 4; ++width) {
+        for (const auto& r : rings) {
+            // Drawn 10 pixels in on a larger pane, so the pixels beside the small one count too.
+            RasterCanvas thin(60, 60);
+            thin.circle(r[0] + 10, r[1] + 10, r[2], kInk);
+            std::set<std::pair<int, int>> want;
+            const int back = (width - 1) / 2;
+            for (const auto& [x, y] : painted(thin)) {
+                for (int dy = 0; dy < width; ++dy) {
+                    for (int dx = 0; dx < width; ++dx) {
+                        const int px = x - 10 - back + dx;
+                        const int py = y - 10 - back + dy;
+                        if (px >= 0 && py >= 0 && px < 40 && py < 40) want.insert({px, py});
+                    }
+                }
+            }
+            RasterCanvas wide(40, 40);
+            wide.setDrawWidth(width);
+            wide.circle(r[0], r[1], r[2], kInk);
+            EXPECT_EQ(painted(wide), want) << "width " << width << " radius " << r[2];
+        }
+    }
+}
+
 TEST(RasterCanvasTest, OutlinesLeaveTheirInsideAsItWas) {
     RasterCanvas pane(12, 12);
     pane.filledBox(0, 0, 11, 11, 0x00FF00);
