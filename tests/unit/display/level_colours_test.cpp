@@ -31,122 +31,88 @@ class LevelColoursTest : public ::testing::Test {
     LevelColours levels{frm.cmbColor, custom, platform, "Orvanta 2"};
 };
 
-struct Expect {
-    int level;
+struct Band {
+    int upper;  // the band holds upper of the band before < level <= upper
     forms::Colour colour;
 };
 
-struct SchemeCase {
+struct BandedScheme {
     int entry;
-    std::vector<Expect> expected;
+    std::vector<Band> bands;
 };
 
-// Both sides of every band bound, and the levels outside all bands.
-const std::vector<SchemeCase> kSchemeCases = {
+// Each band's colour, ascending; the first band starts above 0.
+const std::vector<BandedScheme> kBandedSchemes = {
     {0,  // "Смещанный"
-     {{-5, 0},
-      {0, 0},
-      {1, rgb(255, 0, 0)},
-      {24, rgb(255, 0, 0)},
-      {25, rgb(255, 255, 0)},
+     {{24, rgb(255, 0, 0)},
       {64, rgb(255, 255, 0)},
-      {65, rgb(0, 255, 0)},
       {192, rgb(0, 255, 0)},
-      {193, rgb(255, 255, 0)},
       {232, rgb(255, 255, 0)},
-      {233, rgb(255, 0, 0)},
       {256, rgb(255, 0, 0)}}},
-    {1, {{-1, rgb(0, 0, 255)}, {0, rgb(0, 0, 255)}, {128, rgb(0, 0, 255)}, {256, rgb(0, 0, 255)}}},
-    {2, {{0, rgb(0, 255, 255)}, {256, rgb(0, 255, 255)}}},
-    {3, {{0, rgb(0, 255, 0)}, {256, rgb(0, 255, 0)}}},
-    {4, {{0, rgb(255, 0, 255)}, {256, rgb(255, 0, 255)}}},
-    {5, {{0, rgb(255, 0, 0)}, {256, rgb(255, 0, 0)}}},
-    {6, {{0, rgb(255, 255, 255)}, {256, rgb(255, 255, 255)}}},
-    {7, {{0, rgb(255, 255, 0)}, {256, rgb(255, 255, 0)}}},
-    {8,  // "Радужный": every band's both ends
-     {{0, 0},
-      {1, rgb(255, 0, 0)},
-      {16, rgb(255, 0, 0)},
-      {17, rgb(255, 102, 0)},
+    {8,  // "Радужный"
+     {{16, rgb(255, 0, 0)},
       {32, rgb(255, 102, 0)},
-      {33, rgb(255, 204, 0)},
       {48, rgb(255, 204, 0)},
-      {49, rgb(198, 255, 0)},
       {64, rgb(198, 255, 0)},
-      {65, rgb(102, 255, 0)},
       {80, rgb(102, 255, 0)},
-      {81, rgb(0, 255, 0)},
       {96, rgb(0, 255, 0)},
-      {97, rgb(0, 255, 102)},
       {112, rgb(0, 255, 102)},
-      {113, rgb(0, 255, 204)},
       {128, rgb(0, 255, 204)},
-      {129, rgb(0, 204, 255)},
       {142, rgb(0, 204, 255)},
-      {143, rgb(0, 102, 255)},
       {158, rgb(0, 102, 255)},
-      {159, rgb(0, 0, 255)},
       {174, rgb(0, 0, 255)},
-      {175, rgb(102, 0, 255)},
       {190, rgb(102, 0, 255)},
-      {191, rgb(204, 0, 255)},
       {206, rgb(204, 0, 255)},
-      {207, rgb(255, 0, 204)},
       {224, rgb(255, 0, 204)},
-      {225, rgb(255, 0, 102)},
       {240, rgb(255, 0, 102)},
-      {241, rgb(255, 0, 6)},
       {256, rgb(255, 0, 6)}}},
     {9,  // "Спектр 1"
-     {{0, 0},
-      {1, rgb(34, 29, 54)},
-      {32, rgb(34, 29, 54)},
-      {33, rgb(251, 125, 0)},
+     {{32, rgb(34, 29, 54)},
       {64, rgb(251, 125, 0)},
-      {65, rgb(255, 160, 66)},
       {80, rgb(255, 160, 66)},
-      {81, rgb(242, 237, 21)},
       {112, rgb(242, 237, 21)},
-      {113, rgb(255, 255, 0)},
       {142, rgb(255, 255, 0)},
-      {143, rgb(242, 237, 21)},
       {174, rgb(242, 237, 21)},
-      {175, rgb(255, 160, 66)},
       {190, rgb(255, 160, 66)},
-      {191, rgb(251, 125, 0)},
       {224, rgb(251, 125, 0)},
-      {225, rgb(34, 29, 54)},
       {256, rgb(34, 29, 54)}}},
     {10,  // "Спектр 2"
-     {{0, 0},
-      {1, rgb(200, 0, 0)},
-      {32, rgb(200, 0, 0)},
-      {33, rgb(250, 0, 25)},
+     {{32, rgb(200, 0, 0)},
       {64, rgb(250, 0, 25)},
-      {65, rgb(243, 65, 5)},
       {80, rgb(243, 65, 5)},
-      {81, rgb(237, 163, 7)},
       {112, rgb(237, 163, 7)},
-      {113, rgb(250, 250, 0)},
       {142, rgb(250, 250, 0)},
-      {143, rgb(237, 163, 7)},
       {174, rgb(237, 163, 7)},
-      {175, rgb(243, 65, 5)},
       {190, rgb(243, 65, 5)},
-      {191, rgb(250, 0, 25)},
       {224, rgb(250, 0, 25)},
-      {225, rgb(200, 0, 0)},
       {256, rgb(200, 0, 0)}}},
 };
 
-TEST_F(LevelColoursTest, EveryBuiltInSchemeChangesColourExactlyAtItsBandBounds) {
-    for (const SchemeCase& scheme : kSchemeCases) {
-        for (const Expect& e : scheme.expected) {
-            EXPECT_EQ(at(scheme.entry, e.level), e.colour)
-                << "entry " << scheme.entry << ", level " << e.level;
+TEST_F(LevelColoursTest, BandedSchemesChangeColourExactlyAtTheirBandBounds) {
+    for (const BandedScheme& scheme : kBandedSchemes) {
+        for (const int outside : {-5, 0}) EXPECT_EQ(at(scheme.entry, outside), 0u) << outside;
+        int lower = 0;
+        for (const Band& band : scheme.bands) {
+            EXPECT_EQ(at(scheme.entry, lower + 1), band.colour)
+                << "entry " << scheme.entry << ", level " << lower + 1;
+            EXPECT_EQ(at(scheme.entry, band.upper), band.colour)
+                << "entry " << scheme.entry << ", level " << band.upper;
+            lower = band.upper;
         }
+        EXPECT_EQ(lower, 256);
     }
     EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(LevelColoursTest, OneColourSchemesPaintEveryLevelAlike) {
+    const std::vector<std::pair<int, forms::Colour>> schemes = {
+        {1, rgb(0, 0, 255)}, {2, rgb(0, 255, 255)},   {3, rgb(0, 255, 0)},  {4, rgb(255, 0, 255)},
+        {5, rgb(255, 0, 0)}, {6, rgb(255, 255, 255)}, {7, rgb(255, 255, 0)}};
+    for (const auto& [entry, colour] : schemes) {
+        for (const int level : {-1, 0, 1, 128, 256}) {
+            EXPECT_EQ(at(entry, level), colour) << "entry " << entry << ", level " << level;
+        }
+    }
 }
 
 // The sixteen-band layout's upper bounds; band 8 is 14 wide and band 13 is 18.
