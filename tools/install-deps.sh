@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing and running Orvanta 2 need, when
+# any is missing: with apt-get as root, or through sudo. Quick when all are there.
+#
+# Usage: tools/install-deps.sh
+set -euo pipefail
+
+packages=(
+    # native build and unit tests
+    cmake ninja-build g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
+    # the Windows build (googletest's sources are built with it too)
+    g++-mingw-w64-x86-64
+    # running and testing the Windows build: Wine, a display, sound input
+    wine64 wine xvfb pulseaudio pulseaudio-utils
+    # the art and glyph generators, screenshots, checks of sound files
+    python3 python3-pil fonts-liberation imagemagick sox xdotool
+    # source formatting and static analysis
+    clang-format clang-tidy
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null | grep -q '^install ok installed$'; then
+        missing+=("$package")
+    fi
+done
+((${#missing[@]} == 0)) && exit 0
+
+echo "install-deps: installing missing Debian packages: ${missing[*]}"
+if [[ $(id -u) -eq 0 ]]; then
+    as_root=()
+elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
+    as_root=(sudo)
+else
+    echo "install-deps: these Debian packages are missing: ${missing[*]}" >&2
+    echo "install-deps: run as root, or install them first:" >&2
+    echo "    sudo apt-get install ${missing[*]}" >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -q
+"${as_root[@]}" apt-get install -y -q "${missing[@]}"
