@@ -58,8 +58,8 @@ RasterCanvas::RasterCanvas(int width, int height)
       height_(std::max(height, 0)),
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
               swapRedBlue(backColour())),
-      spanFrom_(static_cast<std::size_t>(height_)),
-      spanTo_(static_cast<std::size_t>(height_)) {}
+      runFrom_(static_cast<std::size_t>(height_ + 2 * kMaxDrawWidth)),
+      runTo_(static_cast<std::size_t>(height_ + 2 * kMaxDrawWidth)) {}
 
 Colour RasterCanvas::pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
@@ -275,36 +275,44 @@ void RasterCanvas::drawCircle(PanePoint centre, float radius, Colour colour) {
         });
         return;
     }
-    // A wide pen: within one quarter the ring's pixels run monotonically both ways, so the pen's
-    // squares around them cover one span of every row. Collect the spans, then paint each once.
+    // A wide pen. Within one quarter the thin ring has one run of pixels per row, and the runs
+    // of neighbouring rows touch, so the pen's squares cover one span of every pane row: from the
+    // leftmost to the rightmost run of the thin rows whose squares reach that row. Collect the
+    // runs, then paint each span once.
     const int w = drawWidth();
     const int back = (w - 1) / 2;
+    constexpr std::int64_t kPad = kMaxDrawWidth;  // thin rows just off the pane still count
+    const auto slot = [](std::int64_t row) { return static_cast<std::size_t>(row + kPad); };
     for (const auto& quarter :
          {std::pair{1, 1}, std::pair{-1, 1}, std::pair{1, -1}, std::pair{-1, -1}}) {
         const std::int64_t sx = quarter.first;
         const std::int64_t sy = quarter.second;
-        const std::int64_t top =
-            std::max<std::int64_t>(c.y + std::min<std::int64_t>(0, sy * r) - back, 0);
-        const std::int64_t bottom = std::min<std::int64_t>(
-            c.y + std::max<std::int64_t>(0, sy * r) - back + w - 1, height_ - 1);
+        const std::int64_t top = std::max(c.y + std::min<std::int64_t>(0, sy * r), -kPad);
+        const std::int64_t bottom =
+            std::min(c.y + std::max<std::int64_t>(0, sy * r), height_ - 1 + kPad);
         if (top > bottom) continue;
         for (std::int64_t row = top; row <= bottom; ++row) {
-            spanFrom_[static_cast<std::size_t>(row)] = std::numeric_limits<std::int64_t>::max();
-            spanTo_[static_cast<std::size_t>(row)] = std::numeric_limits<std::int64_t>::min();
+            runFrom_[slot(row)] = std::numeric_limits<std::int64_t>::max();
+            runTo_[slot(row)] = std::numeric_limits<std::int64_t>::min();
         }
         quarterCircle(r, [&](std::int64_t dx, std::int64_t dy) {
-            const std::int64_t x0 = c.x + sx * dx - back;
-            const std::int64_t y0 = c.y + sy * dy - back;
-            for (std::int64_t row = std::max(y0, top); row <= std::min(y0 + w - 1, bottom); ++row) {
-                auto& from = spanFrom_[static_cast<std::size_t>(row)];
-                auto& to = spanTo_[static_cast<std::size_t>(row)];
-                from = std::min(from, x0);
-                to = std::max(to, x0 + w - 1);
-            }
+            const std::int64_t row = c.y + sy * dy;
+            if (row < top || row > bottom) return;
+            const std::int64_t x = c.x + sx * dx;
+            runFrom_[slot(row)] = std::min(runFrom_[slot(row)], x);
+            runTo_[slot(row)] = std::max(runTo_[slot(row)], x);
         });
-        for (std::int64_t row = top; row <= bottom; ++row) {
-            const auto at = static_cast<std::size_t>(row);
-            if (spanFrom_[at] <= spanTo_[at]) paint(spanFrom_[at], row, spanTo_[at], row, rgb);
+        const std::int64_t firstRow = std::max<std::int64_t>(top - back, 0);
+        const std::int64_t lastRow = std::min<std::int64_t>(bottom - back + w - 1, height_ - 1);
+        for (std::int64_t row = firstRow; row <= lastRow; ++row) {
+            std::int64_t from = std::numeric_limits<std::int64_t>::max();
+            std::int64_t to = std::numeric_limits<std::int64_t>::min();
+            const std::int64_t last = std::min(row + back, bottom);
+            for (std::int64_t thin = std::max(row + back - w + 1, top); thin <= last; ++thin) {
+                from = std::min(from, runFrom_[slot(thin)]);
+                to = std::max(to, runTo_[slot(thin)]);
+            }
+            if (from <= to) paint(from - back, row, to - back + w - 1, row, rgb);
         }
     }
 }

@@ -70,9 +70,10 @@ class RasterCanvas final : public Canvas, public forms::RasterSource {
     int width_;
     int height_;
     std::vector<std::uint32_t> pixels_;
-    // Per row, the span a wide ring covers: room kept so drawing allocates nothing.
-    std::vector<std::int64_t> spanFrom_;
-    std::vector<std::int64_t> spanTo_;
+    // Per row (and a few rows beside the pane), the run of a thin ring's pixels in one quarter,
+    // for drawing it with a wide pen; kept here so that drawing allocates nothing.
+    std::vector<std::int64_t> runFrom_;
+    std::vector<std::int64_t> runTo_;
 };
 
 }  // namespace orv::display
