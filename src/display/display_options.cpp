@@ -51,7 +51,8 @@ void DisplayOptions::cmbZoom_Click() {
 
 void DisplayOptions::chkShowMap_Click() {
     const bool shown = frmMain_.chkShowMap.value() != 0;
-    for (std::size_t k = 1; k <= mainwindow::MainForm::kGridLines; ++k) {
+    constexpr auto kLines = static_cast<std::size_t>(mainwindow::MainForm::kGridLines);
+    for (std::size_t k = 1; k <= kLines; ++k) {
         if (k < frmMain_.vl.size()) frmMain_.vl[k]->setVisible(shown);
         if (k < frmMain_.hl.size()) frmMain_.hl[k]->setVisible(shown);
     }
