@@ -16,18 +16,20 @@ namespace orv::win32 {
 namespace {
 
 struct Frame {
+    const wchar_t* windowClass;
     DWORD style;
     DWORD exStyle;
 };
 
 Frame frameFor(forms::BorderStyle border) {
     if (border == forms::BorderStyle::FixedDialog) {
-        // A dialog frame with a close box; owned, so no taskbar button.
-        return {WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+        // A dialog frame with a close box and no icon; owned, so no taskbar button. The face
+        // is painted under the children too: a frame does not paint its inside.
+        return {kDialogClass, WS_POPUP | WS_CAPTION | WS_SYSMENU,
                 WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT};
     }
     // No frame at all; the system menu and minimise box only serve the taskbar button.
-    return {WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+    return {kFormClass, WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
             WS_EX_APPWINDOW | WS_EX_CONTROLPARENT};
 }
 
@@ -64,7 +66,7 @@ FormWindow::FormWindow(forms::Form& form, const Toolkit& toolkit, HWND owner)
     const Frame frame = frameFor(form.borderStyle());
     RECT outer{0, 0, form.clientWidth(), form.clientHeight()};
     AdjustWindowRectEx(&outer, frame.style, FALSE, frame.exStyle);
-    window_.reset(CreateWindowExW(frame.exStyle, kFormClass, widen(form.caption()).c_str(),
+    window_.reset(CreateWindowExW(frame.exStyle, frame.windowClass, widen(form.caption()).c_str(),
                                   frame.style, 0, 0, outer.right - outer.left,
                                   outer.bottom - outer.top, owner, nullptr, toolkit.instance(),
                                   this));
@@ -282,6 +284,29 @@ LRESULT FormWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     }
     if (GetParent(child) != hwnd()) return 0;
     if (ChildPeer* peer = ChildPeer::of(child)) peer->command(HIWORD(wParam));
+    return 0;
+}
+
+LRESULT FormWindow::onControlColour(HDC dc) {
+    // Labels, frames, check boxes and locked text boxes on the dialog face colour.
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+std::optional<LRESULT> FormWindow::onActivate(WPARAM wParam) {
+    // Focus leaves with the window and comes back to the same control, as in a dialog.
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(hwnd(), focus)) focus_ = focus;
+        return 0;
+    }
+    if (HIWORD(wParam) != 0) return std::nullopt;  // minimised
+    HWND target = focus_ != nullptr && IsWindow(focus_) && IsChild(hwnd(), focus_)
+                      ? focus_
+                      : GetNextDlgTabItem(hwnd(), nullptr, FALSE);
+    if (target == nullptr) return std::nullopt;
+    SetFocus(target);
     return 0;
 }
 

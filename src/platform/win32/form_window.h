@@ -53,6 +53,8 @@ class FormWindow final : public forms::FormPeer {
     LRESULT onMouseMove(WPARAM wParam, LPARAM lParam);
     LRESULT onDoubleClick();
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT onControlColour(HDC dc);
+    std::optional<LRESULT> onActivate(WPARAM wParam);
     LRESULT onClose();
 
     forms::Form& form_;
@@ -62,7 +64,8 @@ class FormWindow final : public forms::FormPeer {
     UniqueBitmap background_;
     Tooltips tooltips_{nullptr};
     std::vector<std::unique_ptr<forms::ControlPeer>> peers_;
-    int held_ = 0;  // buttons pressed on the face and not yet released
+    HWND focus_ = nullptr;  // the control that had the focus when the window was last active
+    int held_ = 0;          // buttons pressed on the face and not yet released
     bool orphaned_ = false;
 };
 

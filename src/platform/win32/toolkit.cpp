@@ -51,6 +51,13 @@ Toolkit::Toolkit(HINSTANCE instance)
     form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     form.lpszClassName = kFormClass;
     ownsClasses_ = RegisterClassExW(&form) != 0;
+    if (!ownsClasses_) return;
+
+    WNDCLASSEXW dialog = form;  // a dialog's caption shows no icon
+    dialog.hIcon = nullptr;
+    dialog.hIconSm = nullptr;
+    dialog.lpszClassName = kDialogClass;
+    RegisterClassExW(&dialog);
 
     WNDCLASSEXW picture{};
     picture.cbSize = sizeof picture;
@@ -58,12 +65,13 @@ Toolkit::Toolkit(HINSTANCE instance)
     picture.hInstance = instance_;
     picture.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     picture.lpszClassName = kPictureClass;
-    if (ownsClasses_) RegisterClassExW(&picture);
+    RegisterClassExW(&picture);
 }
 
 Toolkit::~Toolkit() {
     if (!ownsClasses_) return;
     UnregisterClassW(kPictureClass, instance_);
+    UnregisterClassW(kDialogClass, instance_);
     UnregisterClassW(kFormClass, instance_);
 }
 

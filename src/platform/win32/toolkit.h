@@ -7,6 +7,7 @@
 namespace orv::win32 {
 
 inline constexpr wchar_t kFormClass[] = L"Orvanta2.Form";
+inline constexpr wchar_t kDialogClass[] = L"Orvanta2.Dialog";
 inline constexpr wchar_t kPictureClass[] = L"Orvanta2.Picture";
 inline constexpr int kProgramIconId = 1;
 
