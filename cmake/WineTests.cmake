@@ -15,6 +15,7 @@
 # wine_env.stop) and holds the resource lock "wine_env", so they run one at a time.
 # The environment lives in ORVANTA_WINE_ENV_DIR (<build>/wine-env); source its env.sh to
 # run a program there by hand, or use tools/wine-env/run-in-env.sh <dir> <program.exe>.
+# Wine's own logging is off; ORVANTA_WINEDEBUG=<channels> (e.g. +winmm) turns it on.
 set(ORVANTA_WINE_TOOLS ${PROJECT_SOURCE_DIR}/tools/wine-env)
 set(ORVANTA_WINE_ENV_DIR ${CMAKE_BINARY_DIR}/wine-env)
 set(ORVANTA_WINE_EMULATOR ${ORVANTA_WINE_TOOLS}/run-in-env.sh ${ORVANTA_WINE_ENV_DIR})
