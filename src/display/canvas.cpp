@@ -44,7 +44,7 @@ void Canvas::circle(float x, float y, float radius, Colour colour) {
 
 void Canvas::print(std::string_view text) {
     drawText(current_, text, foreColour_);
-    current_.y += textHeight();
+    current_ = {0, current_.y + textHeight()};
 }
 
 void Canvas::setBackColour(Colour colour) {

@@ -47,8 +47,7 @@ class Canvas {
     // The outline only; the pen ends at the centre.
     void circle(float x, float y, float radius, Colour colour);
     // Text in the foreground colour with its top-left corner at the pen. Afterwards the pen is
-    // back at the x where the text began, one text line lower, as a picture box leaves it after
-    // printing a line.
+    // at the left edge, one text line lower, where a picture box leaves it after printing a line.
     void print(std::string_view text);
 
     Colour foreColour() const { return foreColour_; }

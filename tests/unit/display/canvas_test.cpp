@@ -47,7 +47,7 @@ TEST(CanvasTest, EachOperationStartsAndLeavesThePenWhereAPictureBoxDoes) {
         {"print",
          [](Canvas& p) { p.print(" 12 "); },
          test::text(3, 4, " 12 ", Canvas::kStartForeColour),
-         {3, 4 + RecordingCanvas::kLineHeight}},
+         {0, 4 + RecordingCanvas::kLineHeight}},
     };
     for (const PenCase& pc : cases) {
         RecordingCanvas pane;
@@ -102,7 +102,7 @@ TEST(CanvasTest, ThePenWidthStaysWithinOneToFour) {
     EXPECT_EQ(pane.strokes.back().width, 3);
 }
 
-TEST(CanvasTest, PrintUsesTheForegroundOfTheMomentAndKeepsTheStartX) {
+TEST(CanvasTest, PrintUsesTheForegroundOfTheMomentAndGoesBackToTheLeftEdge) {
     RecordingCanvas pane;
     pane.setForeColour(0xABCDEF);
     pane.point(-6, 100);
@@ -110,7 +110,7 @@ TEST(CanvasTest, PrintUsesTheForegroundOfTheMomentAndKeepsTheStartX) {
     pane.print("b");
     ASSERT_EQ(pane.strokes.size(), 3u);
     EXPECT_EQ(pane.strokes[0].colour, 0xABCDEFu);
-    EXPECT_EQ(pane.strokes[2], test::text(-6, 100 + RecordingCanvas::kLineHeight, "b", 0xABCDEF));
+    EXPECT_EQ(pane.strokes[2], test::text(0, 100 + RecordingCanvas::kLineHeight, "b", 0xABCDEF));
 }
 
 }  // namespace

@@ -259,7 +259,7 @@ TEST(RasterCanvasTest, TextPaintsOnlyTheGlyphsBitsInTheForegroundAtThePen) {
     pane.point(3, 4);
     pane.setDrawWidth(4);  // the pen does not thicken text
     pane.print("1");
-    EXPECT_EQ(pane.currentPoint(), (PanePoint{3, 4 + glyphs::kGlyphHeight}));
+    EXPECT_EQ(pane.currentPoint(), (PanePoint{0, 4 + glyphs::kGlyphHeight}));
     const std::uint8_t* rows = glyphs::rowsOf('1');
     int inked = 0;
     for (int y = 0; y < glyphs::kGlyphHeight; ++y) {
