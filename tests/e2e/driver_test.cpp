@@ -18,10 +18,8 @@ std::wstring StubPath() {
 }
 
 class Driver : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_FALSE(StubPath().empty()) << "ORVANTA_E2E_STUB is not set";
-    }
+  protected:
+    void SetUp() override { ASSERT_FALSE(StubPath().empty()) << "ORVANTA_E2E_STUB is not set"; }
     static std::optional<Process> Start(const std::vector<std::wstring>& arguments = {}) {
         DWORD error = 0;
         auto process = Process::Start(StubPath(), arguments, &error);
@@ -62,7 +60,8 @@ TEST_F(Driver, FindsControlsByNameAtTheirPlaces) {
         {L"cmdHidden", {10, 80, 60, 20}, false},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "control " << std::string(c.name, c.name + wcslen(c.name)));
+        SCOPED_TRACE(testing::Message()
+                     << "control " << std::string(c.name, c.name + wcslen(c.name)));
         HWND control = FindControl(window, c.name);
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(ControlName(control), c.name);
@@ -86,7 +85,8 @@ TEST_F(Driver, ReadsTheClientAreaPixels) {
     EXPECT_TRUE(orvanta::testing::WaitUntil([&] {
         image = CaptureClient(window);
         return image.width == 200 && image.height == 120 && image.at(150, 90) == RGB(200, 100, 50);
-    })) << "pixel at 150,90 is 0x" << std::hex << (image.pixels.empty() ? 0 : image.at(150, 90));
+    })) << "pixel at 150,90 is 0x"
+        << std::hex << (image.pixels.empty() ? 0 : image.at(150, 90));
     ASSERT_EQ(image.pixels.size(), 200u * 120u);
     // Colours come back in the program's 0x00BBGGRR layout, not the DIB's 0x00RRGGBB.
     EXPECT_EQ(image.at(199, 119), RGB(12, 34, 56));
@@ -134,8 +134,8 @@ TEST_F(Driver, EndsARunningProgramWhenItGoesOutOfScope) {
     {
         auto process = Start();
         ASSERT_TRUE(process);
-        ASSERT_TRUE(DuplicateHandle(GetCurrentProcess(), process->handle(), GetCurrentProcess(), &copy,
-                                    SYNCHRONIZE, FALSE, 0));
+        ASSERT_TRUE(DuplicateHandle(GetCurrentProcess(), process->handle(), GetCurrentProcess(),
+                                    &copy, SYNCHRONIZE, FALSE, 0));
         EXPECT_EQ(WaitForSingleObject(copy, 0), static_cast<DWORD>(WAIT_TIMEOUT));
     }
     EXPECT_EQ(WaitForSingleObject(copy, 10000), static_cast<DWORD>(WAIT_OBJECT_0));
@@ -162,8 +162,8 @@ TEST(DriverText, LineBreaksAreNormalised) {
     const struct {
         std::wstring in, out;
     } cases[] = {
-        {L"a\r\nb", L"a\nb"}, {L"a\rb", L"a\nb"}, {L"a\nb", L"a\nb"},
-        {L"a\r\n\r\nb\r", L"a\n\nb\n"}, {L"", L""}, {L"\r\r\n", L"\n\n"},
+        {L"a\r\nb", L"a\nb"},           {L"a\rb", L"a\nb"}, {L"a\nb", L"a\nb"},
+        {L"a\r\n\r\nb\r", L"a\n\nb\n"}, {L"", L""},         {L"\r\r\n", L"\n\n"},
     };
     for (const auto& c : cases) EXPECT_EQ(NormaliseLineBreaks(c.in), c.out);
 }

@@ -13,7 +13,7 @@ using namespace orvanta::e2e;
 constexpr wchar_t kCaption[] = L"Orvanta 2.2";
 
 class Startup : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         path_ = ProgramUnderTest();
         if (path_.empty()) GTEST_SKIP() << "ORVANTA_EXE is not set: no program to test";
@@ -43,9 +43,11 @@ TEST_F(Startup, MainWindowAndControlsAsDesigned) {
     ASSERT_NE(window, nullptr) << "no window captioned Orvanta 2.2";
 
     EXPECT_EQ(ClientSize(window), (Size{473, 314}));
-    EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION, 0) << "the window has a caption bar";
+    EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION, 0)
+        << "the window has a caption bar";
     // Topmost comes with the start-up settings, possibly just after the window appears.
-    EXPECT_TRUE(orvanta::testing::WaitUntil([&] { return IsTopmost(window); }, std::chrono::seconds(5)))
+    EXPECT_TRUE(
+        orvanta::testing::WaitUntil([&] { return IsTopmost(window); }, std::chrono::seconds(5)))
         << "the window is not topmost";
 
     constexpr int kAny = -1;  // not compared: combo heights vary, some sizes are the skin's
@@ -53,11 +55,11 @@ TEST_F(Startup, MainWindowAndControlsAsDesigned) {
         const wchar_t* name;
         Box box;
     } visible[] = {
-        {L"pctSpec", {13, 40, 260, 260}},   {L"cmbStyle", {296, 128, 162, kAny}},
+        {L"pctSpec", {13, 40, 260, 260}},     {L"cmbStyle", {296, 128, 162, kAny}},
         {L"cmbColor", {296, 167, 126, kAny}}, {L"cmbZoom", {296, 206, 162, kAny}},
-        {L"chkOnTop", {297, 243, 13, 13}},  {L"chkShowMap", {297, 261, kAny, kAny}},
+        {L"chkOnTop", {297, 243, 13, 13}},    {L"chkShowMap", {297, 261, kAny, kAny}},
         {L"chkCLS", {297, 280, kAny, kAny}},  {L"cmdStart", {288, 35, 84, 28}},
-        {L"cmdStop", {381, 35, 84, 28}},    {L"cmdAbout", {288, 70, 84, 28}},
+        {L"cmdStop", {381, 35, 84, 28}},      {L"cmdAbout", {288, 70, 84, 28}},
         {L"cmdCustom", {429, 159, 28, 25}},
     };
     for (const auto& c : visible) {
@@ -105,7 +107,8 @@ TEST_F(Startup, SecondCopyExplainsAndEndsWithoutAWindow) {
     orvanta::testing::WaitUntil([&] {
         second_window_seen |= FindMainWindow(second->id()) != nullptr;
         const auto dialogs = DialogWindows(second->id());
-        if (!dialogs.empty() && !ReadMessageBox(dialogs.front()).text.empty()) box = dialogs.front();
+        if (!dialogs.empty() && !ReadMessageBox(dialogs.front()).text.empty())
+            box = dialogs.front();
         return box != nullptr || !second->running();
     });
     ASSERT_NE(box, nullptr) << "the second copy showed no message box";

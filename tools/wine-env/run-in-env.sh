@@ -31,5 +31,10 @@ wait "$program" || status=$?
 # A signal interrupts the first wait; wait again for the real exit.
 while kill -0 "$program" 2>/dev/null; do wait "$program" || status=$?; done
 wait "$relay" || true
+# Wine's crash handler can end a crashed program with status 0: a crash is a failure.
+if ((status == 0)) && grep -q '^wine: Unhandled' "$output"; then
+    echo "run-in-env: the program crashed" >&2
+    status=70
+fi
 rm -f "$output"
 exit "$status"

@@ -8,7 +8,8 @@ std::wstring WindowText(HWND window) {
     // WM_GETTEXT works across processes, also for controls of another program.
     const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const auto copied = SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    const auto copied =
+        SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(copied));
     return text;
 }
@@ -68,7 +69,8 @@ Box ChildBox(HWND parent, HWND child) {
 }
 
 std::wstring ControlName(HWND child) {
-    const auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(child, L"OrvantaName")));
+    const auto atom =
+        static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(child, L"OrvantaName")));
     if (atom == 0) return {};
     wchar_t name[256] = {};
     const UINT length = GlobalGetAtomNameW(atom, name, 256);
@@ -82,8 +84,8 @@ std::vector<std::pair<std::wstring, HWND>> NamedControls(HWND parent) {
         [](HWND child, LPARAM context) -> BOOL {
             auto name = ControlName(child);
             if (!name.empty()) {
-                reinterpret_cast<std::vector<std::pair<std::wstring, HWND>>*>(context)->emplace_back(
-                    std::move(name), child);
+                reinterpret_cast<std::vector<std::pair<std::wstring, HWND>>*>(context)
+                    ->emplace_back(std::move(name), child);
             }
             return TRUE;
         },
@@ -98,17 +100,25 @@ HWND FindControl(HWND parent, std::wstring_view name) {
     return nullptr;
 }
 
-bool HasStyle(HWND window, LONG_PTR style) { return (GetWindowLongPtrW(window, GWL_STYLE) & style) == style; }
+bool HasStyle(HWND window, LONG_PTR style) {
+    return (GetWindowLongPtrW(window, GWL_STYLE) & style) == style;
+}
 
 bool HasExStyle(HWND window, LONG_PTR style) {
     return (GetWindowLongPtrW(window, GWL_EXSTYLE) & style) == style;
 }
 
-bool IsTopmost(HWND window) { return HasExStyle(window, WS_EX_TOPMOST); }
+bool IsTopmost(HWND window) {
+    return HasExStyle(window, WS_EX_TOPMOST);
+}
 
-int ComboSelection(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
+int ComboSelection(HWND combo) {
+    return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+}
 
-bool IsChecked(HWND check_box) { return SendMessageW(check_box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool IsChecked(HWND check_box) {
+    return SendMessageW(check_box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 void Click(HWND window, int x, int y) {
     const LPARAM where = MAKELPARAM(x, y);
@@ -122,6 +132,61 @@ void Click(HWND window) {
     Click(window, size.width / 2, size.height / 2);
 }
 
-void Close(HWND window) { PostMessageW(window, WM_CLOSE, 0, 0); }
+void Close(HWND window) {
+    PostMessageW(window, WM_CLOSE, 0, 0);
+}
+
+namespace {
+
+struct ButtonMessages {
+    UINT down;
+    UINT up;
+    WPARAM held;
+};
+
+ButtonMessages MessagesOf(MouseButton button) {
+    switch (button) {
+        case MouseButton::Right:
+            return {WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON};
+        case MouseButton::Middle:
+            return {WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON};
+        case MouseButton::Left:
+            break;
+    }
+    return {WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON};
+}
+
+}  // namespace
+
+void Press(HWND window, int x, int y, MouseButton button) {
+    const ButtonMessages m = MessagesOf(button);
+    PostMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    PostMessageW(window, m.down, m.held, MAKELPARAM(x, y));
+}
+
+void Release(HWND window, int x, int y, MouseButton button) {
+    PostMessageW(window, MessagesOf(button).up, 0, MAKELPARAM(x, y));
+}
+
+void DoubleClick(HWND window, int x, int y) {
+    const LPARAM where = MAKELPARAM(x, y);
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
+    PostMessageW(window, WM_LBUTTONUP, 0, where);
+    PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, where);
+    PostMessageW(window, WM_LBUTTONUP, 0, where);
+}
+
+void SelectListItem(HWND list, int index) {
+    const bool combo = ClassName(list) == L"ComboBox";
+    SendMessageW(list, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    const WORD code = combo ? CBN_SELCHANGE : LBN_SELCHANGE;
+    SendMessageW(GetParent(list), WM_COMMAND,
+                 MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(list)), code),
+                 reinterpret_cast<LPARAM>(list));
+}
+
+void ClickButton(HWND button) {
+    SendMessageW(button, BM_CLICK, 0, 0);
+}
 
 }  // namespace orvanta::e2e

@@ -67,5 +67,15 @@ void Click(HWND window, int x, int y);
 void Click(HWND window);
 // WM_CLOSE, as the system menu or Alt+F4 would send it.
 void Close(HWND window);
+// Presses and releases `button` of the mouse at (x, y) without moving it in between.
+enum class MouseButton { Left, Right, Middle };
+void Press(HWND window, int x, int y, MouseButton button = MouseButton::Left);
+void Release(HWND window, int x, int y, MouseButton button = MouseButton::Left);
+void DoubleClick(HWND window, int x, int y);
+// Picks item `index` of a drop-down list or list box as the user would: the selection moves
+// and the parent hears of the change.
+void SelectListItem(HWND list, int index);
+// Clicks a push button or check box (BM_CLICK).
+void ClickButton(HWND button);
 
 }  // namespace orvanta::e2e

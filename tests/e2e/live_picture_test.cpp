@@ -1,0 +1,137 @@
+// The real program at work: capturing from the null sink, and drawing into its pane exactly
+// the picture that the portable renderer draws of the same block.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "display/custom_colors.h"
+#include "display/frame_renderer.h"
+#include "display/level_colours.h"
+#include "display/raster_canvas.h"
+#include "forms/check_box.h"
+#include "forms/combo_box.h"
+#include "forms/platform.h"
+#include "program_session.h"
+
+namespace orvanta::e2e {
+namespace {
+
+using orvanta::testing::WaitUntil;
+
+class Capture : public ProgramSession {};
+
+TEST_F(Capture, StartCapturesAndDrawsUntilStop) {
+    ASSERT_TRUE(player.PlayLevel(200));
+    HWND start = Control(L"cmdStart");
+    HWND stop = Control(L"cmdStop");
+    EXPECT_TRUE(IsWindowEnabled(start));
+    EXPECT_TRUE(IsWindowEnabled(stop));
+
+    StartCapture();
+    EXPECT_TRUE(IsWindowEnabled(stop));
+    // Style 0 in green: bars from each sample's level down to the bottom edge.
+    ASSERT_EQ(Pane().width, 260);
+    ASSERT_TRUE(WaitUntil([&] {
+        const Image pane = Pane();
+        return pane.at(100, 230) == RGB(0, 255, 0) && pane.at(100, 150) == 0;
+    })) << "no block was drawn";
+
+    Click(stop);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(start) && !IsWindowEnabled(stop); }));
+    // The capture has ended: another level no longer reaches the picture.
+    const Image stopped = Pane();
+    ASSERT_TRUE(player.PlayLevel(20));
+    EXPECT_FALSE(
+        WaitUntil([&] { return Pane().pixels != stopped.pixels; }, std::chrono::seconds(2)))
+        << "the pane still changes after Stop";
+    EXPECT_TRUE(program->running());
+}
+
+// A platform that is never asked for anything: the renderer gets no level above 255.
+struct NoPlatform final : orv::forms::Platform {
+    void doEvents() override {}
+    void msgBox(const std::string&, int, const std::string&) override {}
+    void showModal(orv::forms::Form&, orv::forms::Form&) override {}
+    std::vector<orv::forms::DirEntry> listDirectory(const std::string&) override { return {}; }
+    std::optional<orv::forms::Colour> chooseColour(orv::forms::Form&) override { return {}; }
+    void endProgram() override {}
+    void createPeers(orv::forms::Form&) override {}
+    void destroyPeers(orv::forms::Form&) override {}
+};
+
+// The picture the portable renderer draws of constant blocks, in the program's start state
+// but for the style, scheme and pen width; twice, so that what carries over between blocks
+// (the number style's colour) has settled.
+Image Expected(int style, int scheme, int zoom, std::uint8_t level) {
+    std::vector<std::string> styles(25), schemes(15);
+    orv::forms::ComboBox cmbStyle("cmbStyle", {}, 1, styles);
+    orv::forms::ComboBox cmbColor("cmbColor", {}, 2, schemes);
+    orv::forms::CheckBox chkCLS("chkCLS", {}, 6, 1);
+    cmbStyle.setListIndex(style);
+    cmbColor.setListIndex(scheme);
+    orv::display::CustomColors custom;
+    for (int k = 0; k < 4; ++k) {
+        for (int b = 0; b < 16; ++b) custom.set(k, b, orv::display::DefaultCustomColors.at(b));
+    }
+    NoPlatform platform;
+    orv::display::LevelColours colours(cmbColor, custom, platform, "Orvanta 2");
+    orv::display::RasterCanvas pane;
+    pane.setDrawWidth(zoom + 1);
+    std::array<std::uint8_t, 256> block{};
+    block.fill(level);
+    orv::display::FrameRenderer renderer(cmbStyle, chkCLS, colours, pane, block);
+    renderer.DrawFrame();
+    renderer.DrawFrame();
+    Image image{pane.width(), pane.height(), {}};
+    for (int y = 0; y < pane.height(); ++y) {
+        for (int x = 0; x < pane.width(); ++x) image.pixels.push_back(pane.pixel(x, y));
+    }
+    return image;
+}
+
+struct PictureCase {
+    int style;
+    int scheme;
+    int zoom;
+    std::uint8_t level;
+};
+
+class LivePicture : public ProgramSession, public ::testing::WithParamInterface<PictureCase> {};
+
+TEST_P(LivePicture, PaneEqualsTheRenderersPicturePixelForPixel) {
+    const PictureCase& c = GetParam();
+    SelectListItem(Control(L"cmbStyle"), c.style);
+    SelectListItem(Control(L"cmbColor"), c.scheme);
+    SelectListItem(Control(L"cmbZoom"), c.zoom);
+    const Image expected = Expected(c.style, c.scheme, c.zoom, c.level);
+    ASSERT_LT(expected.Count(0), expected.pixels.size()) << "a black picture proves nothing";
+    ASSERT_TRUE(player.PlayLevel(c.level));
+
+    StartCapture();
+    Image shown;
+    const bool same = WaitUntil([&] {
+        shown = Pane();
+        return shown.pixels == expected.pixels;
+    });
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < shown.pixels.size() && i < expected.pixels.size(); ++i) {
+        differing += shown.pixels[i] != expected.pixels[i] ? 1 : 0;
+    }
+    EXPECT_TRUE(same) << differing << " of " << expected.pixels.size() << " pixels differ; pane "
+                      << shown.width << "x" << shown.height;
+    Click(Control(L"cmdStop"));
+}
+
+INSTANTIATE_TEST_SUITE_P(StylesAndSchemes, LivePicture,
+                         ::testing::Values(PictureCase{0, 3, 0, 200},     // bars, green
+                                           PictureCase{6, 0, 0, 40},      // stretched, mixed
+                                           PictureCase{12, 8, 1, 100},    // rings, rainbow, x2
+                                           PictureCase{16, 10, 0, 230},   // spokes, spectrum 2
+                                           PictureCase{23, 9, 0, 77},     // numbers, spectrum 1
+                                           PictureCase{2, 11, 3, 150},    // dots, user scheme, x4
+                                           PictureCase{24, 5, 0, 100}));  // threads, dark red
+
+}  // namespace
+}  // namespace orvanta::e2e

@@ -1,0 +1,82 @@
+// One run of the real program for an end-to-end test: started with no saved settings, its main
+// window found, its controls at hand, sound played into its input on request.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "driver/driver.h"
+
+namespace orvanta::e2e {
+
+inline constexpr wchar_t kMainCaption[] = L"Orvanta 2.2";
+inline constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings";
+
+class ProgramSession : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const std::wstring path = ProgramUnderTest();
+        if (path.empty()) GTEST_SKIP() << "ORVANTA_EXE is not set: no program to test";
+        RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+        BeforeStart();
+        DWORD error = 0;
+        program = Process::Start(path, {}, &error);
+        ASSERT_TRUE(program.has_value()) << "cannot start the program, error " << error;
+        window = WaitForMainWindow(program->id(), kMainCaption);
+        ASSERT_NE(window, nullptr) << "no main window";
+    }
+    void TearDown() override {
+        player.Stop();
+        RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+    }
+    // Settings to store before the program starts.
+    virtual void BeforeStart() {}
+
+    HWND Control(const wchar_t* name) {
+        HWND control = FindControl(window, name);
+        EXPECT_NE(control, nullptr) << "no control named " << static_cast<int>(name[0]);
+        return control;
+    }
+    // A setting of the program as the registry holds it; empty when absent.
+    static std::wstring Setting(const std::wstring& section, const std::wstring& key) {
+        const std::wstring path = std::wstring(kSettingsKey) + L"\\Orvanta 2\\" + section;
+        wchar_t value[256] = {};
+        DWORD bytes = sizeof(value);
+        if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), key.c_str(), RRF_RT_REG_SZ, nullptr,
+                         value, &bytes) != ERROR_SUCCESS) {
+            return {};
+        }
+        return value;
+    }
+    static void StoreSetting(const std::wstring& section, const std::wstring& key,
+                             const std::wstring& value) {
+        const std::wstring path = std::wstring(kSettingsKey) + L"\\Orvanta 2\\" + section;
+        RegSetKeyValueW(HKEY_CURRENT_USER, path.c_str(), key.c_str(), REG_SZ, value.c_str(),
+                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    }
+    // Presses Start and waits until the program is capturing.
+    void StartCapture() {
+        Click(Control(L"cmdStart"));
+        ASSERT_TRUE(orvanta::testing::WaitUntil([&] {
+            return !IsWindowEnabled(Control(L"cmdStart"));
+        })) << "Start did not start a capture";
+    }
+    // What the display pane shows. Under Wine another process's child windows cannot be read
+    // directly, so the pane is cut out of the main window's client area.
+    Image Pane() { return Face(Control(L"pctSpec")); }
+    // The part of the main window's client area that a child control covers.
+    Image Face(HWND child) {
+        const Box box = ChildBox(window, child);
+        const Image face = CaptureClient(window);
+        if (face.width < box.left + box.width || face.height < box.top + box.height) return {};
+        return face.Crop(box.left, box.top, box.width, box.height);
+    }
+
+    std::optional<Process> program;
+    HWND window = nullptr;
+    orvanta::testing::SoundPlayer player;
+};
+
+}  // namespace orvanta::e2e
