@@ -56,8 +56,8 @@ void ChildPeer::create(const wchar_t* windowClass, DWORD style, DWORD exStyle,
                        std::string_view text, void* creationParameter) {
     const forms::Rect at = nativeBounds();
     // Each native child gets a command id of its own above the dialog ids (IDOK, IDCANCEL).
-    static int nextId = 1000;
-    const auto id = static_cast<UINT_PTR>(nextId++ & 0x7FFF);
+    static int created = 0;
+    const auto id = static_cast<UINT_PTR>(1000 + created++ % 30000);
     window_.reset(CreateWindowExW(exStyle | WS_EX_NOPARENTNOTIFY, windowClass, widen(text).c_str(),
                                   WS_CHILD | WS_CLIPSIBLINGS | style, at.left, at.top, at.width,
                                   at.height, site_.parent, reinterpret_cast<HMENU>(id),

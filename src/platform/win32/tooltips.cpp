@@ -27,9 +27,11 @@ void Tooltips::set(HWND tool, const std::string& text) {
         return;
     }
     if (!window_) {
+        // Owned by no window: a topmost window owned by the form makes Wine put the form under
+        // it rather than into the topmost layer when the form is made to stay on top.
         window_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                       WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                                       nullptr, nullptr));
         if (!window_) return;
     }

@@ -206,6 +206,24 @@ TEST_F(FormWindowTest, TheProgramsRequestsReachTheWindow) {
     ShowWindow(window, SW_RESTORE);
 }
 
+TEST(FormWindowStart, KeepingOnTopSetWhileLoadingHoldsOnceShown) {
+    // The main window's load ticks keep-on-top before the window is first shown.
+    Win32Platform platform(GetModuleHandleW(nullptr), "Orvanta 2");
+    FaceForm form(&platform);
+    form.button.setToolTip("Поверх всех окон");  // a tooltip is an owned, topmost window
+    form.onLoad = [&] { form.setTopmost(true); };
+    form.show();
+    HWND window = platform.windowOf(form);
+    // Some window managers answer later; the flag must still be there then.
+    WaitUntil([] { return false; }, std::chrono::milliseconds(1500));
+    EXPECT_NE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    // Off and on again, with the window shown (the on-top pause around every dialog).
+    form.setTopmost(false);
+    form.setTopmost(true);
+    EXPECT_NE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    form.unload();
+}
+
 TEST_F(FormWindowTest, PixelsComeFromTheFacesImageNotTheScreen) {
     form.setPicture({100, {}});
     const UniqueBitmap skin = loadPicture({100, {}}, GetModuleHandleW(nullptr));
