@@ -37,7 +37,6 @@ class ChildPeer : public forms::ControlPeer {
     ChildPeer& operator=(const ChildPeer&) = delete;
 
     HWND hwnd() const noexcept { return window_.get(); }
-    forms::Control& control() const noexcept { return control_; }
 
     void stateChanged(const forms::Control& control) final;
     // A WM_COMMAND notification from the native control.
@@ -60,7 +59,7 @@ class ChildPeer : public forms::ControlPeer {
     void windowDestroyed() noexcept { window_.release(); }
 
     bool mirroring() const noexcept { return mirroring_; }
-    const PeerSite& site() const noexcept { return site_; }
+    const PeerSite& context() const noexcept { return site_; }
 
   private:
     void placeWindow();

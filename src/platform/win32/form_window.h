@@ -24,7 +24,6 @@ class FormWindow final : public forms::FormPeer {
     FormWindow& operator=(const FormWindow&) = delete;
 
     HWND hwnd() const noexcept { return window_.get(); }
-    const forms::Form& form() const noexcept { return form_; }
 
     // Gives the window a new owner and centres it over that owner (or the screen).
     void ownAndCentre(HWND owner);

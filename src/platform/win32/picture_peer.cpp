@@ -93,7 +93,7 @@ std::optional<LRESULT> PicturePeer::route(HWND /*window*/, UINT message, WPARAM 
 void PicturePeer::mirror() {
     // Pictures are loaded anew whenever they are set; the one replaced is freed here.
     if (box_.drawing() == nullptr) {
-        picture_ = loadPicture(box_.picture(), site().toolkit.instance());
+        picture_ = loadPicture(box_.picture(), context().toolkit.instance());
     } else {
         picture_.reset();
     }
@@ -147,7 +147,7 @@ void PicturePeer::paintDrawing(HDC dc, const RECT& client) {
 
 void PicturePeer::paintLines(HDC dc) const {
     const Selection pen(dc, GetStockObject(DC_PEN));
-    for (const forms::Control* control : site().form.controls()) {
+    for (const forms::Control* control : context().form.controls()) {
         const auto* line = dynamic_cast<const forms::Line*>(control);
         if (line == nullptr || line->container() != &box_ || !line->visible()) continue;
         const forms::Line::Ends& ends = line->ends();

@@ -33,11 +33,11 @@ UniqueIcon loadIcon(HINSTANCE instance, int metricX, int metricY) {
 
 }  // namespace
 
-Toolkit::Toolkit(HINSTANCE instance)
-    : instance_(instance),
+Toolkit::Toolkit(HINSTANCE module)
+    : instance_(module),
       font_(makeDialogFont()),
-      icon_(loadIcon(instance, SM_CXICON, SM_CYICON)),
-      smallIcon_(loadIcon(instance, SM_CXSMICON, SM_CYSMICON)) {
+      icon_(loadIcon(module, SM_CXICON, SM_CYICON)),
+      smallIcon_(loadIcon(module, SM_CXSMICON, SM_CYSMICON)) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 

@@ -15,7 +15,7 @@ inline constexpr int kProgramIconId = 1;
 // of the standard controls, the program icon and the window classes.
 class Toolkit {
   public:
-    explicit Toolkit(HINSTANCE instance);
+    explicit Toolkit(HINSTANCE module);
     ~Toolkit();
     Toolkit(const Toolkit&) = delete;
     Toolkit& operator=(const Toolkit&) = delete;
