@@ -19,6 +19,9 @@ TEST_F(SkinAndChrome, WearsTheBuiltInSkin) {
     const Image background = Builtin(100);
     ASSERT_EQ(background.width, 473);
     ASSERT_EQ(background.height, 314);
+    // The window may still be painting itself just after it appears.
+    const Image startStop = Builtin(101);
+    WaitUntil([&] { return Face(Control(L"cmdStart")).pixels == startStop.pixels; });
     const Image face = CaptureClient(window);
     ASSERT_EQ(face.width, 473);
     // Spots of the face that no control covers: frame, title strip, marks, panels.

@@ -180,13 +180,15 @@ void SelectListItem(HWND list, int index) {
     const bool combo = ClassName(list) == L"ComboBox";
     SendMessageW(list, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     const WORD code = combo ? CBN_SELCHANGE : LBN_SELCHANGE;
-    SendMessageW(GetParent(list), WM_COMMAND,
+    // Posted, as the user's own action arrives: a handler that opens a modal window must not
+    // hold the test up.
+    PostMessageW(GetParent(list), WM_COMMAND,
                  MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(list)), code),
                  reinterpret_cast<LPARAM>(list));
 }
 
 void ClickButton(HWND button) {
-    SendMessageW(button, BM_CLICK, 0, 0);
+    PostMessageW(button, BM_CLICK, 0, 0);
 }
 
 }  // namespace orvanta::e2e

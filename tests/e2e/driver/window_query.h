@@ -73,7 +73,8 @@ void Press(HWND window, int x, int y, MouseButton button = MouseButton::Left);
 void Release(HWND window, int x, int y, MouseButton button = MouseButton::Left);
 void DoubleClick(HWND window, int x, int y);
 // Picks item `index` of a drop-down list or list box as the user would: the selection moves
-// and the parent hears of the change.
+// and the parent hears of the change. Like the clicks, this returns before the program has
+// acted on it; wait for the effect.
 void SelectListItem(HWND list, int index);
 // Clicks a push button or check box (BM_CLICK).
 void ClickButton(HWND button);
