@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,10 @@ struct PressCase {
     MouseButton button;
     Outcome outcome;
 };
+
+void PrintTo(const PressCase& c, std::ostream* os) {
+    *os << "press " << static_cast<int>(c.button) << " at " << c.x << "," << c.y;
+}
 
 class FacePress : public ChromeTest, public ::testing::WithParamInterface<PressCase> {};
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "mainwindow/main_form.h"
@@ -14,6 +15,11 @@ struct LookupCase {
     int resourceId;
     const char* file;  // empty: the built-in bitmap
 };
+
+// Readable test names: the case's skin and file rather than its bytes.
+void PrintTo(const LookupCase& c, std::ostream* os) {
+    *os << '"' << c.skinName << "\" " << c.resourceId << ' ' << c.file;
+}
 
 class SkinLookup : public ::testing::TestWithParam<LookupCase> {};
 
