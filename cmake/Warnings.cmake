@@ -9,7 +9,7 @@ else()
         -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast -Werror)
     # GCC 12 reports std::string's own copies at -O3 as overlapping (its bug 105329).
     if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
-        target_compile_options(orvanta_warnings INTERFACE -Wno-restrict)
+        target_compile_options(orvanta_warnings INTERFACE $<$<NOT:$<CONFIG:Debug>>:-Wno-restrict>)
     endif()
 endif()
 if(ORVANTA_SANITIZE AND NOT MSVC)

@@ -43,13 +43,13 @@ class SkinForm : public forms::Form {
     forms::Button cmdCancel;
 
     forms::MenuItem mnu;
-    forms::MenuItem* mnuPaintSpecBGAsSkin;
-    forms::MenuItem* mnuShowGirds;
-    forms::MenuItem* mnuAlwaysOnTop;
-    forms::MenuItem* mnuClearScreen;
-    forms::MenuItem* mnuChangeSkin;
-    forms::MenuItem* mnuAbout;
-    forms::MenuItem* mnuExit;
+    forms::MenuItem* mnuPaintSpecBGAsSkin = nullptr;
+    forms::MenuItem* mnuShowGirds = nullptr;
+    forms::MenuItem* mnuAlwaysOnTop = nullptr;
+    forms::MenuItem* mnuClearScreen = nullptr;
+    forms::MenuItem* mnuChangeSkin = nullptr;
+    forms::MenuItem* mnuAbout = nullptr;
+    forms::MenuItem* mnuExit = nullptr;
 
     void Form_Load();
     void lstSkin_Click();
