@@ -14,6 +14,8 @@ packages=(
     wine64 wine xvfb pulseaudio pulseaudio-utils
     # the art and glyph generators, screenshots, checks of sound files
     python3 python3-pil fonts-liberation imagemagick sox xdotool
+    # the Windows packages (cpack: zip and NSIS installer) and their checks
+    nsis unzip
     # source formatting and static analysis
     clang-format clang-tidy
 )
