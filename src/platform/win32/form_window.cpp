@@ -183,7 +183,10 @@ forms::Colour FormWindow::pixel(int x, int y) {
 
 std::optional<LRESULT> FormWindow::route(HWND /*window*/, UINT message, WPARAM wParam,
                                          LPARAM lParam) {
-    using forms::MouseButton;
+    if (const auto button = buttonMessage(message)) {
+        return button->down ? onButtonDown(button->button, wParam, lParam)
+                            : onButtonUp(button->button, wParam, lParam);
+    }
     switch (message) {
         case WM_PAINT:
             return onPaint();
@@ -192,20 +195,6 @@ std::optional<LRESULT> FormWindow::route(HWND /*window*/, UINT message, WPARAM w
             return 0;
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT covers every pixel
-        case WM_LBUTTONDOWN:
-            return onButtonDown(MouseButton::Left, wParam, lParam);
-        case WM_RBUTTONDOWN:
-        case WM_RBUTTONDBLCLK:
-            return onButtonDown(MouseButton::Right, wParam, lParam);
-        case WM_MBUTTONDOWN:
-        case WM_MBUTTONDBLCLK:
-            return onButtonDown(MouseButton::Middle, wParam, lParam);
-        case WM_LBUTTONUP:
-            return onButtonUp(MouseButton::Left, wParam, lParam);
-        case WM_RBUTTONUP:
-            return onButtonUp(MouseButton::Right, wParam, lParam);
-        case WM_MBUTTONUP:
-            return onButtonUp(MouseButton::Middle, wParam, lParam);
         case WM_MOUSEMOVE:
             return onMouseMove(wParam, lParam);
         case WM_LBUTTONDBLCLK:

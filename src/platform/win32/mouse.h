@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include <optional>
+
 #include "forms/control.h"
 
 namespace orv::win32 {
@@ -14,6 +16,35 @@ struct MouseEvent {
     float x;
     float y;
 };
+
+// A press or release of a mouse button, told by its window message. A second press of the right
+// or middle button in quick succession is a press like any other.
+struct ButtonMessage {
+    forms::MouseButton button;
+    bool down;
+};
+
+inline std::optional<ButtonMessage> buttonMessage(UINT message) noexcept {
+    using forms::MouseButton;
+    switch (message) {
+        case WM_LBUTTONDOWN:
+            return ButtonMessage{MouseButton::Left, true};
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+            return ButtonMessage{MouseButton::Right, true};
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDBLCLK:
+            return ButtonMessage{MouseButton::Middle, true};
+        case WM_LBUTTONUP:
+            return ButtonMessage{MouseButton::Left, false};
+        case WM_RBUTTONUP:
+            return ButtonMessage{MouseButton::Right, false};
+        case WM_MBUTTONUP:
+            return ButtonMessage{MouseButton::Middle, false};
+        default:
+            return std::nullopt;
+    }
+}
 
 inline int shiftState(WPARAM wParam) noexcept {
     int shift = 0;

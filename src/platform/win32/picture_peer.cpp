@@ -58,7 +58,10 @@ PicturePeer::~PicturePeer() {
 
 std::optional<LRESULT> PicturePeer::route(HWND /*window*/, UINT message, WPARAM wParam,
                                           LPARAM lParam) {
-    using forms::MouseButton;
+    if (const auto button = buttonMessage(message)) {
+        return button->down ? onButtonDown(button->button, wParam, lParam)
+                            : onButtonUp(button->button, wParam, lParam);
+    }
     switch (message) {
         case WM_PAINT:
             return onPaint();
@@ -67,18 +70,6 @@ std::optional<LRESULT> PicturePeer::route(HWND /*window*/, UINT message, WPARAM 
             return 0;
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT covers every pixel
-        case WM_LBUTTONDOWN:
-            return onButtonDown(MouseButton::Left, wParam, lParam);
-        case WM_RBUTTONDOWN:
-            return onButtonDown(MouseButton::Right, wParam, lParam);
-        case WM_MBUTTONDOWN:
-            return onButtonDown(MouseButton::Middle, wParam, lParam);
-        case WM_LBUTTONUP:
-            return onButtonUp(MouseButton::Left, wParam, lParam);
-        case WM_RBUTTONUP:
-            return onButtonUp(MouseButton::Right, wParam, lParam);
-        case WM_MBUTTONUP:
-            return onButtonUp(MouseButton::Middle, wParam, lParam);
         case WM_CAPTURECHANGED:
             held_ = 0;
             return 0;
