@@ -4,8 +4,8 @@
 #   cpack -G ZIP             only the zip, cpack -G NSIS only the installer.
 #
 # The package holds orvanta2.exe at its root, the skin folders as Skin/<Name>/ and a short
-# readme. The installer puts a Start-menu shortcut "Orvanta 2" to the program, installs for
-# all users or for the current one depending on the user's rights, and its uninstaller
+# readme. The installer (CPack's standard one) asks for administrator rights and installs
+# for all users, puts a Start-menu shortcut "Orvanta 2" to the program, and its uninstaller
 # removes the program's files only: the settings in HKCU\Software\VB and VBA Program
 # Settings\Orvanta 2 stay.
 
