@@ -11,22 +11,11 @@
 #include "display/raster_canvas.h"
 #include "forms/platform.h"
 #include "mainwindow/main_form.h"
+#include "quiet_platform.h"
 
 namespace orv::bench {
 
-// Drawing never shows a message for levels the renderer hands over, so nothing here is used.
-class QuietPlatform : public forms::Platform {
-  public:
-    void doEvents() override {}
-    void msgBox(const std::string& /*prompt*/, int /*style*/,
-                const std::string& /*title*/) override {}
-    void showModal(forms::Form& /*dialog*/, forms::Form& /*owner*/) override {}
-    std::vector<forms::DirEntry> listDirectory(const std::string& /*path*/) override { return {}; }
-    std::optional<forms::Colour> chooseColour(forms::Form& /*owner*/) override { return {}; }
-    void endProgram() override {}
-    void createPeers(forms::Form& /*form*/) override {}
-    void destroyPeers(forms::Form& /*form*/) override {}
-};
+using orv::testing::QuietPlatform;
 
 // The time of one block as the capture loop sees it: 256 samples at 11025 a second.
 inline constexpr double kBlockSeconds = 256.0 / 11025.0;

@@ -14,6 +14,7 @@
 #include "forms/combo_box.h"
 #include "forms/platform.h"
 #include "program_session.h"
+#include "quiet_platform.h"
 
 namespace orvanta::e2e {
 namespace {
@@ -49,18 +50,6 @@ TEST_F(Capture, StartCapturesAndDrawsUntilStop) {
     EXPECT_TRUE(program->running());
 }
 
-// A platform that is never asked for anything: the renderer gets no level above 255.
-struct NoPlatform final : orv::forms::Platform {
-    void doEvents() override {}
-    void msgBox(const std::string&, int, const std::string&) override {}
-    void showModal(orv::forms::Form&, orv::forms::Form&) override {}
-    std::vector<orv::forms::DirEntry> listDirectory(const std::string&) override { return {}; }
-    std::optional<orv::forms::Colour> chooseColour(orv::forms::Form&) override { return {}; }
-    void endProgram() override {}
-    void createPeers(orv::forms::Form&) override {}
-    void destroyPeers(orv::forms::Form&) override {}
-};
-
 // The picture the portable renderer draws of constant blocks, in the program's start state
 // but for the style, scheme and pen width; twice, so that what carries over between blocks
 // (the number style's colour) has settled.
@@ -75,7 +64,8 @@ Image Expected(int style, int scheme, int zoom, std::uint8_t level) {
     for (int k = 0; k < 4; ++k) {
         for (int b = 0; b < 16; ++b) custom.set(k, b, orv::display::DefaultCustomColors.at(b));
     }
-    NoPlatform platform;
+    // The renderer gets no level above 255, so the platform is never asked for anything.
+    orv::testing::QuietPlatform platform;
     orv::display::LevelColours colours(cmbColor, custom, platform, "Orvanta 2");
     orv::display::RasterCanvas pane;
     pane.setDrawWidth(zoom + 1);

@@ -8,11 +8,12 @@
 
 #include "display/canvas.h"
 #include "forms/platform.h"
+#include "quiet_platform.h"
 
 namespace orv::display::test {
 
 // A platform that only records message boxes; nothing else is asked of it here.
-class RecordingPlatform : public forms::Platform {
+class RecordingPlatform : public orv::testing::QuietPlatform {
   public:
     struct Box {
         std::string prompt;
@@ -25,13 +26,6 @@ class RecordingPlatform : public forms::Platform {
     void msgBox(const std::string& prompt, int style, const std::string& title) override {
         boxes.push_back({prompt, style, title});
     }
-    void doEvents() override {}
-    void showModal(forms::Form& /*dialog*/, forms::Form& /*owner*/) override {}
-    std::vector<forms::DirEntry> listDirectory(const std::string& /*path*/) override { return {}; }
-    std::optional<forms::Colour> chooseColour(forms::Form& /*owner*/) override { return {}; }
-    void endProgram() override {}
-    void createPeers(forms::Form& /*form*/) override {}
-    void destroyPeers(forms::Form& /*form*/) override {}
 };
 
 // One drawing operation with its ends resolved, as the pane was asked to draw it.
