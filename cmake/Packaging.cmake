@@ -4,10 +4,10 @@
 #   cpack -G ZIP             only the zip, cpack -G NSIS only the installer.
 #
 # The package holds orvanta2.exe at its root, the skin folders as Skin/<Name>/ and a short
-# readme. The installer (CPack's standard one) asks for administrator rights and installs
-# for all users, puts a Start-menu shortcut "Orvanta 2" to the program, and its uninstaller
-# removes the program's files only: the settings in HKCU\Software\VB and VBA Program
-# Settings\Orvanta 2 stay.
+# readme. The installer installs for the current user or, for an administrator who chooses
+# so, for all users; it puts a Start-menu shortcut "Orvanta 2" to the program, and its
+# uninstaller removes the program's files only: the settings in HKCU\Software\VB and VBA
+# Program Settings\Orvanta 2 stay.
 
 install(TARGETS orvanta2 RUNTIME DESTINATION .)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/skins/ DESTINATION Skin)
@@ -15,7 +15,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/readme.txt DESTINATION .)
 
 set(CPACK_PACKAGE_NAME "Orvanta 2")
 set(CPACK_PACKAGE_VENDOR "Kestrel Lane Software")
-set(CPACK_PACKAGE_VERSION 2.2.0.0)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Orvanta 2: the sound at the sound card's input as a moving picture")
 set(ORVANTA_PACKAGE_FILE_NAME "Orvanta2-${CPACK_PACKAGE_VERSION}-win64")
 set(CPACK_PACKAGE_FILE_NAME "${ORVANTA_PACKAGE_FILE_NAME}")
@@ -31,21 +31,13 @@ set(CPACK_ARCHIVE_COMPONENT_INSTALL OFF)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/cpack_options.cmake)
 
-# The installer. Its shortcut points at the exe at the folder's root, whose own icon it shows.
-set(CPACK_PACKAGE_EXECUTABLES orvanta2 "Orvanta 2")
-set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
-set(CPACK_NSIS_PACKAGE_NAME "Orvanta 2")
-set(CPACK_NSIS_DISPLAY_NAME "Orvanta 2")
-set(CPACK_NSIS_INSTALLED_ICON_NAME orvanta2.exe)
+# The installer, from our own script packaging/NSIS.template.in: per-user or per-machine,
+# a Start-menu shortcut to the exe (whose own icon it shows), and an uninstaller.
+set(CPACK_MODULE_PATH ${PROJECT_SOURCE_DIR}/packaging)
+set(CPACK_PACKAGE_VERSION_MAJOR ${PROJECT_VERSION_MAJOR})
+set(CPACK_PACKAGE_VERSION_MINOR ${PROJECT_VERSION_MINOR})
+set(CPACK_NSIS_ORVANTA_EXE orvanta2.exe)
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/orvanta2.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/orvanta2.ico)
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-set(CPACK_NSIS_MODIFY_PATH OFF)
-# A 64-bit Unicode installer, like the program (and it runs where no 32-bit layer is).
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
-set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-# No licence page: the program needs no agreement to install.
-set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
-set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 
 include(CPack)

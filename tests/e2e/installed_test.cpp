@@ -1,6 +1,6 @@
-// The NSIS installer, from the outside: a silent install into a folder of the test's own,
-// the installed program started and closed, a silent uninstall that removes the program's
-// files and leaves the user's settings.
+// The NSIS installer, from the outside: silent installs for the current user and for all
+// users, the installed program started and closed, silent uninstalls that remove the
+// program's files, shortcut and entry and leave the user's settings.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,6 +8,7 @@
 
 #include "driver/driver.h"
 
+#include <knownfolders.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -17,6 +18,9 @@ using namespace orvanta::e2e;
 using namespace std::chrono_literals;
 
 constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\Orvanta 2\\Settings";
+constexpr wchar_t kUninstallKey[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orvanta 2";
+constexpr wchar_t kVersion[] = L"2.2.0.0";
 
 std::wstring Environment(const wchar_t* name) {
     wchar_t value[MAX_PATH] = {};
@@ -26,6 +30,34 @@ std::wstring Environment(const wchar_t* name) {
 
 bool Exists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void RemoveFolder(const std::wstring& folder) {
+    if (folder.empty() || !Exists(folder)) return;
+    const std::wstring from = folder + L'\0';  // double-terminated for SHFileOperation
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_NO_UI;
+    SHFileOperationW(&operation);
+}
+
+std::wstring KnownFolder(const KNOWNFOLDERID& id) {
+    PWSTR path = nullptr;
+    std::wstring result;
+    if (SHGetKnownFolderPath(id, 0, nullptr, &path) == S_OK) result = path;
+    CoTaskMemFree(path);
+    return result;
+}
+
+// A text value of the program's entry in the system's list of programs; empty if none.
+std::wstring EntryValue(HKEY root, const wchar_t* name) {
+    wchar_t value[MAX_PATH] = {};
+    DWORD bytes = sizeof(value);
+    return RegGetValueW(root, kUninstallKey, name, RRF_RT_REG_SZ, nullptr, value, &bytes) ==
+                   ERROR_SUCCESS
+               ? std::wstring(value)
+               : std::wstring();
 }
 
 // Runs a program to its end; its exit code, or ~0 when it could not start or did not end.
@@ -39,16 +71,25 @@ DWORD RunToEnd(const std::wstring& path, const std::vector<std::wstring>& argume
     return process->WaitForExit(120s).value_or(~DWORD{0});
 }
 
-// The Start-menu shortcut, for all users or for the current one, whichever exists.
-bool ShortcutExists() {
-    for (const int folder : {CSIDL_COMMON_PROGRAMS, CSIDL_PROGRAMS}) {
-        wchar_t path[MAX_PATH] = {};
-        if (SHGetFolderPathW(nullptr, folder, nullptr, SHGFP_TYPE_CURRENT, path) == S_OK &&
-            Exists(std::wstring(path) + L"\\Orvanta 2\\Orvanta 2.lnk")) {
-            return true;
-        }
-    }
-    return false;
+// The two ways to install: where each puts its entry and its shortcut, and its own folder.
+struct Mode {
+    const wchar_t* flag;
+    HKEY root;
+    int programsFolder;  // CSIDL of the Start menu's programs folder used
+};
+const Mode kCurrentUser{L"/CurrentUser", HKEY_CURRENT_USER, CSIDL_PROGRAMS};
+const Mode kAllUsers{L"/AllUsers", HKEY_LOCAL_MACHINE, CSIDL_COMMON_PROGRAMS};
+
+std::wstring ShortcutOf(const Mode& mode) {
+    wchar_t path[MAX_PATH] = {};
+    return SHGetFolderPathW(nullptr, mode.programsFolder, nullptr, SHGFP_TYPE_CURRENT, path) == S_OK
+               ? std::wstring(path) + L"\\Orvanta 2.lnk"
+               : std::wstring();
+}
+
+std::wstring TempFolder(const wchar_t* name) {
+    wchar_t temp[MAX_PATH] = {};
+    return GetTempPathW(MAX_PATH, temp) > 0 ? std::wstring(temp) + name : std::wstring();
 }
 
 class Installer : public ::testing::Test {
@@ -58,45 +99,38 @@ class Installer : public ::testing::Test {
         if (installer_.empty()) GTEST_SKIP() << "ORVANTA_INSTALLER is not set";
         installer_ = ToWindowsPath(installer_);
         ASSERT_TRUE(Exists(installer_)) << "no installer at the given path";
-        wchar_t temp[MAX_PATH] = {};
-        ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);
-        // NSIS takes /D= unquoted and last, so the folder has no spaces.
-        folder_ = std::wstring(temp) + L"OrvantaInstallTest";
-        ASSERT_EQ(folder_.find(L' '), std::wstring::npos);
-        RemoveLeftovers();
     }
-    void TearDown() override { RemoveLeftovers(); }
-
-    void RemoveLeftovers() {
-        std::wstring from = folder_ + L'\0';  // double-terminated for SHFileOperation
-        SHFILEOPSTRUCTW operation{};
-        operation.wFunc = FO_DELETE;
-        operation.pFrom = from.c_str();
-        operation.fFlags = FOF_NO_UI;
-        if (Exists(folder_)) SHFileOperationW(&operation);
+    void TearDown() override {
+        for (const auto& folder : folders_) RemoveFolder(folder);
+        for (const HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+            RegDeleteTreeW(root, kUninstallKey);
+        }
     }
 
-    std::wstring installer_;
-    std::wstring folder_;
-};
-
-TEST_F(Installer, InstallsRunsAndUninstallsLeavingTheSettings) {
-    // A setting of the user's own, which uninstalling must not touch.
-    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Skin", REG_SZ, L"Ocean",
-                              sizeof(L"Ocean")),
-              ERROR_SUCCESS);
-
-    ASSERT_EQ(RunToEnd(installer_, {L"/S", L"/D=" + folder_}), 0u) << "the installer failed";
-    const std::wstring exe = folder_ + L"\\orvanta2.exe";
-    for (const wchar_t* file : {L"\\orvanta2.exe", L"\\readme.txt", L"\\Skin\\Ocean\\kxMain.bmp",
-                                L"\\Skin\\Graphite\\kxBB.bmp", L"\\Uninstall.exe"}) {
-        EXPECT_TRUE(Exists(folder_ + file)) << "not installed: " << testing::PrintToString(
-                                                   std::wstring(file));
+    // Installs silently in the given mode, into the given folder or the mode's default.
+    void Install(const Mode& mode, const std::wstring& folder, bool defaultFolder) {
+        folders_.push_back(folder);
+        RemoveFolder(folder);
+        std::vector<std::wstring> arguments{L"/S", mode.flag};
+        // NSIS takes /D= unquoted and last.
+        if (!defaultFolder) arguments.push_back(L"/D=" + folder);
+        ASSERT_EQ(RunToEnd(installer_, arguments), 0u) << "the installer failed";
     }
 
-    EXPECT_TRUE(ShortcutExists()) << "no Start-menu shortcut Orvanta 2";
+    static void ExpectInstalled(const Mode& mode, const std::wstring& folder) {
+        for (const wchar_t* file :
+             {L"\\orvanta2.exe", L"\\readme.txt", L"\\Skin\\Ocean\\kxMain.bmp",
+              L"\\Skin\\Graphite\\kxBB.bmp", L"\\Uninstall.exe"}) {
+            EXPECT_TRUE(Exists(folder + file))
+                << "not installed: " << testing::PrintToString(std::wstring(file));
+        }
+        EXPECT_TRUE(Exists(ShortcutOf(mode))) << "no Start-menu shortcut Orvanta 2";
+        EXPECT_EQ(EntryValue(mode.root, L"DisplayName"), L"Orvanta 2");
+        EXPECT_EQ(EntryValue(mode.root, L"DisplayVersion"), kVersion);
+        EXPECT_EQ(EntryValue(mode.root, L"InstallLocation"), folder);
+    }
 
-    {
+    static void StartAndClose(const std::wstring& exe) {
         DWORD error = 0;
         auto program = Process::Start(exe, {}, &error);
         ASSERT_TRUE(program.has_value()) << "cannot start the installed program, error " << error;
@@ -108,12 +142,52 @@ TEST_F(Installer, InstallsRunsAndUninstallsLeavingTheSettings) {
 
     // The uninstaller copies itself elsewhere, starts the copy and ends at once: wait for
     // the files to go.
-    ASSERT_EQ(RunToEnd(folder_ + L"\\Uninstall.exe", {L"/S"}), 0u) << "the uninstaller failed";
-    EXPECT_TRUE(orvanta::testing::WaitUntil(
-        [&] { return !Exists(exe) && !Exists(folder_ + L"\\Skin"); }, 60s, 100ms))
-        << "the program's files are still there after uninstalling";
-    EXPECT_FALSE(Exists(folder_ + L"\\Uninstall.exe"));
-    EXPECT_FALSE(ShortcutExists()) << "the Start-menu shortcut is still there";
+    static void Uninstall(const Mode& mode, const std::wstring& folder) {
+        ASSERT_EQ(RunToEnd(folder + L"\\Uninstall.exe", {L"/S"}), 0u) << "the uninstaller failed";
+        EXPECT_TRUE(orvanta::testing::WaitUntil([&] { return !Exists(folder); }, 60s, 100ms))
+            << "the program's folder is still there after uninstalling";
+        EXPECT_FALSE(Exists(ShortcutOf(mode))) << "the Start-menu shortcut is still there";
+        EXPECT_EQ(EntryValue(mode.root, L"InstallLocation"), L"")
+            << "the entry in the list of programs is still there";
+    }
+
+    std::wstring installer_;
+    std::vector<std::wstring> folders_;
+};
+
+TEST_F(Installer, InstallsForEitherModeRunsAndUninstallsLeavingTheSettings) {
+    // A setting of the user's own, which uninstalling must not touch.
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Skin", REG_SZ, L"Ocean",
+                              sizeof(L"Ocean")),
+              ERROR_SUCCESS);
+
+    struct Case {
+        const char* name;
+        const Mode& mode;
+        const Mode& other;
+        std::wstring folder;
+        bool defaultFolder;
+    };
+    // The user's programs folder; where the system does not name one (Wine), the place
+    // it has on Windows.
+    std::wstring userPrograms = KnownFolder(FOLDERID_UserProgramFiles);
+    if (userPrograms.empty()) userPrograms = KnownFolder(FOLDERID_LocalAppData) + L"\\Programs";
+    ASSERT_NE(userPrograms, L"\\Programs");
+    const Case cases[] = {
+        // Per user, into the user's own programs folder, no administrator needed.
+        {"current user", kCurrentUser, kAllUsers, userPrograms + L"\\Orvanta 2", true},
+        // Per machine, into a folder given on the command line.
+        {"all users", kAllUsers, kCurrentUser, TempFolder(L"OrvantaInstallTest"), false},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        Install(test.mode, test.folder, test.defaultFolder);
+        ExpectInstalled(test.mode, test.folder);
+        EXPECT_FALSE(Exists(ShortcutOf(test.other))) << "a shortcut of the other mode";
+        EXPECT_EQ(EntryValue(test.other.root, L"DisplayName"), L"") << "an entry of the other mode";
+        StartAndClose(test.folder + L"\\orvanta2.exe");
+        Uninstall(test.mode, test.folder);
+    }
 
     wchar_t skin[64] = {};
     DWORD bytes = sizeof(skin);
@@ -123,6 +197,31 @@ TEST_F(Installer, InstallsRunsAndUninstallsLeavingTheSettings) {
         << "uninstalling removed the user's settings";
     EXPECT_STREQ(skin, L"Ocean");
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Orvanta 2");
+}
+
+TEST_F(Installer, UninstallingOneModeLeavesTheOtherInstall) {
+    const std::wstring machine = TempFolder(L"OrvantaMachine");
+    const std::wstring user = TempFolder(L"OrvantaUser");
+    Install(kAllUsers, machine, false);
+    Install(kCurrentUser, user, false);
+
+    Uninstall(kCurrentUser, user);
+    ExpectInstalled(kAllUsers, machine);
+
+    Uninstall(kAllUsers, machine);
+}
+
+TEST_F(Installer, CarriesTheProgramsVersion) {
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeW(installer_.c_str(), &handle);
+    ASSERT_GT(size, 0u) << "the installer has no version information";
+    std::vector<BYTE> data(size);
+    ASSERT_TRUE(GetFileVersionInfoW(installer_.c_str(), 0, size, data.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwProductVersionMS, (2u << 16) | 2u);  // 2.2
+    EXPECT_EQ(fixed->dwProductVersionLS, 0u);
 }
 
 }  // namespace
