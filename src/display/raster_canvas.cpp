@@ -1,6 +1,7 @@
 #include "display/raster_canvas.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -58,8 +59,8 @@ RasterCanvas::RasterCanvas(int width, int height)
       height_(std::max(height, 0)),
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
               swapRedBlue(backColour())),
-      runFrom_(static_cast<std::size_t>(height_ + 2 * kMaxDrawWidth)),
-      runTo_(static_cast<std::size_t>(height_ + 2 * kMaxDrawWidth)) {}
+      below_(static_cast<std::size_t>(height_ + 2 * kMaxDrawWidth)),
+      above_(static_cast<std::size_t>(height_ + 2 * kMaxDrawWidth)) {}
 
 Colour RasterCanvas::pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
@@ -79,10 +80,22 @@ void RasterCanvas::paint(std::int64_t x0, std::int64_t y0, std::int64_t x1, std:
     y1 = std::min<std::int64_t>(y1, height_ - 1);
     if (x0 > x1 || y0 > y1) return;
     const auto count = static_cast<std::size_t>(x1 - x0 + 1);
+    if (count == 1) {  // a column, as a line along x paints across itself at every step
+        for (std::int64_t y = y0; y <= y1; ++y)
+            pixels_[static_cast<std::size_t>(y * width_ + x0)] = rgb;
+        return;
+    }
     for (std::int64_t y = y0; y <= y1; ++y) {
         const auto start = static_cast<std::size_t>(y * width_ + x0);
         std::fill_n(pixels_.begin() + static_cast<std::ptrdiff_t>(start), count, rgb);
     }
+}
+
+void RasterCanvas::paintRow(std::int64_t x0, std::int64_t x1, std::int64_t y, std::uint32_t rgb) {
+    x0 = std::max<std::int64_t>(x0, 0);
+    x1 = std::min<std::int64_t>(x1, width_ - 1);
+    if (x0 > x1) return;
+    std::fill_n(pixels_.begin() + static_cast<std::ptrdiff_t>(y * width_ + x0), x1 - x0 + 1, rgb);
 }
 
 void RasterCanvas::plot(std::int64_t x, std::int64_t y, std::uint32_t rgb) {
@@ -277,42 +290,45 @@ void RasterCanvas::drawCircle(PanePoint centre, float radius, Colour colour) {
     }
     // A wide pen. Within one quarter the thin ring has one run of pixels per row, and the runs
     // of neighbouring rows touch, so the pen's squares cover one span of every pane row: from the
-    // leftmost to the rightmost run of the thin rows whose squares reach that row. Collect the
-    // runs, then paint each span once.
+    // leftmost to the rightmost run of the thin rows whose squares reach that row. The farther a
+    // thin row lies from the centre, the nearer to the centre its run, so that span reaches from
+    // the farthest of those rows' run start to the nearest one's run end. The quarters mirror one
+    // another: one walk collects the runs (as distances from the centre) for the rows below and
+    // above the centre, and each span found is painted on both sides.
     const int w = drawWidth();
     const int back = (w - 1) / 2;
     constexpr std::int64_t kPad = kMaxDrawWidth;  // thin rows just off the pane still count
     const auto slot = [](std::int64_t row) { return static_cast<std::size_t>(row + kPad); };
-    for (const auto& quarter :
-         {std::pair{1, 1}, std::pair{-1, 1}, std::pair{1, -1}, std::pair{-1, -1}}) {
-        const std::int64_t sx = quarter.first;
-        const std::int64_t sy = quarter.second;
-        const std::int64_t top = std::max(c.y + std::min<std::int64_t>(0, sy * r), -kPad);
-        const std::int64_t bottom =
-            std::min(c.y + std::max<std::int64_t>(0, sy * r), height_ - 1 + kPad);
-        if (top > bottom) continue;
-        for (std::int64_t row = top; row <= bottom; ++row) {
-            runFrom_[slot(row)] = std::numeric_limits<std::int64_t>::max();
-            runTo_[slot(row)] = std::numeric_limits<std::int64_t>::min();
+    struct Half {
+        bool below;
+        std::int64_t top;
+        std::int64_t bottom;
+        std::vector<Run>& runs;
+    };
+    std::array<Half, 2> halves{Half{true, c.y, c.y + r, below_}, Half{false, c.y - r, c.y, above_}};
+    for (auto& half : halves) {
+        half.top = std::max(half.top, -kPad);
+        half.bottom = std::min(half.bottom, height_ - 1 + kPad);
+        for (std::int64_t row = half.top; row <= half.bottom; ++row) half.runs[slot(row)] = Run{};
+    }
+    quarterCircle(r, [&](std::int64_t dx, std::int64_t dy) {
+        for (auto& half : halves) {
+            const std::int64_t row = half.below ? c.y + dy : c.y - dy;
+            if (row >= half.top && row <= half.bottom) half.runs[slot(row)].take(dx);
         }
-        quarterCircle(r, [&](std::int64_t dx, std::int64_t dy) {
-            const std::int64_t row = c.y + sy * dy;
-            if (row < top || row > bottom) return;
-            const std::int64_t x = c.x + sx * dx;
-            runFrom_[slot(row)] = std::min(runFrom_[slot(row)], x);
-            runTo_[slot(row)] = std::max(runTo_[slot(row)], x);
-        });
-        const std::int64_t firstRow = std::max<std::int64_t>(top - back, 0);
-        const std::int64_t lastRow = std::min<std::int64_t>(bottom - back + w - 1, height_ - 1);
+    });
+    for (const auto& half : halves) {
+        const std::int64_t firstRow = std::max<std::int64_t>(half.top - back, 0);
+        const std::int64_t lastRow =
+            std::min<std::int64_t>(half.bottom - back + w - 1, height_ - 1);
         for (std::int64_t row = firstRow; row <= lastRow; ++row) {
-            std::int64_t from = std::numeric_limits<std::int64_t>::max();
-            std::int64_t to = std::numeric_limits<std::int64_t>::min();
-            const std::int64_t last = std::min(row + back, bottom);
-            for (std::int64_t thin = std::max(row + back - w + 1, top); thin <= last; ++thin) {
-                from = std::min(from, runFrom_[slot(thin)]);
-                to = std::max(to, runTo_[slot(thin)]);
-            }
-            if (from <= to) paint(from - back, row, to - back + w - 1, row, rgb);
+            const std::int64_t upper = std::max(row + back - w + 1, half.top);
+            const std::int64_t lower = std::min(row + back, half.bottom);
+            if (upper > lower) continue;
+            const Run& far = half.runs[slot(half.below ? lower : upper)];
+            const Run& near = half.runs[slot(half.below ? upper : lower)];
+            paintRow(c.x + far.from - back, c.x + near.to - back + w - 1, row, rgb);
+            paintRow(c.x - near.to - back, c.x - far.from - back + w - 1, row, rgb);
         }
     }
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -62,6 +64,8 @@ class RasterCanvas final : public Canvas, public forms::RasterSource {
     // Paints the rectangle of pixels from (x0, y0) to (x1, y1), both included, clipped.
     void paint(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
                std::uint32_t rgb);
+    // Paints the pixels from x0 to x1 of row y (a row of the pane), clipped at its sides.
+    void paintRow(std::int64_t x0, std::int64_t x1, std::int64_t y, std::uint32_t rgb);
     void plot(std::int64_t x, std::int64_t y, std::uint32_t rgb);
     // Paints the pen's square around one pixel of a stroke.
     void stamp(Pixel at, std::uint32_t rgb);
@@ -70,10 +74,20 @@ class RasterCanvas final : public Canvas, public forms::RasterSource {
     int width_;
     int height_;
     std::vector<std::uint32_t> pixels_;
-    // Per row (and a few rows beside the pane), the run of a thin ring's pixels in one quarter,
-    // for drawing it with a wide pen; kept here so that drawing allocates nothing.
-    std::vector<std::int64_t> runFrom_;
-    std::vector<std::int64_t> runTo_;
+    // A run of a thin ring's pixels in one row, as distances from the centre; empty at first.
+    struct Run {
+        std::int64_t from = std::numeric_limits<std::int64_t>::max();
+        std::int64_t to = std::numeric_limits<std::int64_t>::min();
+        void take(std::int64_t d) {
+            from = std::min(from, d);
+            to = std::max(to, d);
+        }
+    };
+    // Per pane row (and a few rows beside the pane), the run of a thin ring's pixels right of
+    // the centre, for the rows below it and those above it, for drawing it with a wide pen; kept
+    // here so that drawing allocates nothing.
+    std::vector<Run> below_;
+    std::vector<Run> above_;
 };
 
 }  // namespace orv::display

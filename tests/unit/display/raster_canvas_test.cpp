@@ -196,9 +196,10 @@ TEST(RasterCanvasTest, CirclesAreOutlinesAroundTheirCentre) {
 
 // A wide ring, like a wide line, is the pen's square stamped around every pixel of the thin one.
 TEST(RasterCanvasTest, AWideRingIsThePenSquareStampedAlongTheThinRing) {
-    const std::vector<std::vector<float>> rings = {{20, 20, 0},    {20, 20, 1},  {20, 20, 2},
-                                                   {20, 20, 7.5F}, {17, 22, 13}, {2, 3, 9},
-                                                   {38, 20, 11}};
+    // Whole rings, and rings cut by each edge with their centres on and off the pane.
+    const std::vector<std::vector<float>> rings = {
+        {20, 20, 0}, {20, 20, 1},  {20, 20, 2},  {20, 20, 7.5F}, {17, 22, 13},
+        {2, 3, 9},   {38, 20, 11}, {20, -6, 12}, {20, 46, 12},   {-6, 20, 12}};
     for (int width = 2; width <= 4; ++width) {
         for (const auto& r : rings) {
             // Drawn 10 pixels in on a larger pane, so the pixels beside the small one count too.
