@@ -21,9 +21,7 @@ struct Image {
     std::size_t Count(std::uint32_t colour) const;
 };
 
-// Copies the client area of `window`, of this or another process, from its device context
-// (BitBlt into a 32-bit DIB): what the window shows now. (PrintWindow is no help for
-// another process under Wine, whose device contexts are private to each process.)
+// What the client area of `window`, of this or another process, shows now.
 Image CaptureClient(HWND window);
 
 }  // namespace orvanta::e2e

@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
+#include "support/client_pixels.h"
 #include "support/wait.h"
 
 namespace {
@@ -27,43 +29,29 @@ TEST(Display, FilledWindowReadsBackExactly) {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"OrvantaEnvDisplayTest";
     RegisterClassW(&wc);
-    HWND window = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"display test", WS_POPUP,
-                                  40, 40, 120, 80, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND window = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"display test", WS_POPUP, 40,
+                                  40, 120, 80, nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_NE(window, nullptr);
     ShowWindow(window, SW_SHOWNORMAL);
     orvanta::testing::PumpMessages();
 
-    for (const COLORREF colour : {RGB(0, 0, 0), RGB(255, 255, 255), RGB(1, 2, 3), RGB(255, 0, 0),
-                                  RGB(0, 128, 255)}) {
+    for (const COLORREF colour :
+         {RGB(0, 0, 0), RGB(255, 255, 255), RGB(1, 2, 3), RGB(255, 0, 0), RGB(0, 128, 255)}) {
         SCOPED_TRACE(testing::Message() << "colour 0x" << std::hex << colour);
         HDC dc = GetDC(window);
         HBRUSH brush = CreateSolidBrush(colour);
         RECT rect{0, 0, 120, 80};
         FillRect(dc, &rect, brush);
         DeleteObject(brush);
-        GdiFlush();
-
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = 120;
-        info.bmiHeader.biHeight = -80;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HDC memory = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(memory, dib);
-        BitBlt(memory, 0, 0, 120, 80, dc, 0, 0, SRCCOPY);
-        GdiFlush();
-        const auto* pixels = static_cast<const std::uint32_t*>(bits);
-        const std::uint32_t expected = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-        int wrong = 0;
-        for (int i = 0; i < 120 * 80; ++i) wrong += (pixels[i] & 0xFFFFFFu) != expected;
-        EXPECT_EQ(wrong, 0) << "first pixel 0x" << std::hex << pixels[0];
-        SelectObject(memory, old);
-        DeleteDC(memory);
-        DeleteObject(dib);
         ReleaseDC(window, dc);
+
+        const orvanta::testing::ClientPixels shown = orvanta::testing::CaptureClientPixels(window);
+        ASSERT_EQ(shown.pixels.size(), 120u * 80u);
+        const std::uint32_t expected =
+            (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+        const auto wrong = std::count_if(shown.pixels.begin(), shown.pixels.end(),
+                                         [&](std::uint32_t p) { return p != expected; });
+        EXPECT_EQ(wrong, 0) << "first pixel 0x" << std::hex << shown.pixels[0];
     }
     DestroyWindow(window);
 }

@@ -14,12 +14,12 @@
 #include "native.h"
 #include "platform/win32/picture_peer.h"
 #include "platform/win32/win32_platform.h"
+#include "support/client_pixels.h"
 #include "support/wait.h"
 
 namespace orv::win32 {
 namespace {
 
-using testing::clientPixels;
 using testing::toDib;
 
 // The program's picture: 256 x 256 pixels, 0x00RRGGBB, rows top-down.
@@ -101,7 +101,7 @@ TEST_F(DisplayPaneTest, ShowsTheCanvasPixelForPixelWithTheGridOverIt) {
     }
     const std::vector<std::uint32_t> drawn = canvas.pixels;
     form.pane.refresh();
-    EXPECT_EQ(firstDifference(clientPixels(pane), expected()), "");
+    EXPECT_EQ(firstDifference(orvanta::testing::CaptureClientPixels(pane).pixels, expected()), "");
     // The grid was drawn over the copy on the screen, not into the program's picture.
     EXPECT_EQ(canvas.pixels, drawn);
 }
@@ -110,7 +110,8 @@ TEST_F(DisplayPaneTest, EachRefreshShowsTheLatestBlockAtOnce) {
     for (const std::uint32_t colour : {0x00FF0000u, 0x0000FF00u, 0x00123456u}) {
         std::fill(canvas.pixels.begin(), canvas.pixels.end(), colour);
         form.pane.refresh();  // no pump: the capture loop draws and refreshes before it pumps
-        EXPECT_EQ(firstDifference(clientPixels(pane), expected()), "");
+        EXPECT_EQ(firstDifference(orvanta::testing::CaptureClientPixels(pane).pixels, expected()),
+                  "");
     }
 }
 
@@ -118,7 +119,7 @@ TEST_F(DisplayPaneTest, HidingALineRemovesItFromThePane) {
     form.vertical.setVisible(false);
     form.horizontal.setVisible(false);
     orvanta::testing::PumpMessages();
-    const std::vector<std::uint32_t> shown = clientPixels(pane);
+    const std::vector<std::uint32_t> shown = orvanta::testing::CaptureClientPixels(pane).pixels;
     EXPECT_EQ(shown[100 * 260 + 8], 0u);
     EXPECT_EQ(shown[18 * 260 + 100], 0u);
 }
@@ -133,7 +134,7 @@ TEST_F(DisplayPaneTest, AWindowPaintedOverIsRepaintedFromTheCanvas) {
     }
     InvalidateRect(pane, nullptr, FALSE);
     orvanta::testing::PumpMessages();
-    EXPECT_EQ(firstDifference(clientPixels(pane), expected()), "");
+    EXPECT_EQ(firstDifference(orvanta::testing::CaptureClientPixels(pane).pixels, expected()), "");
 }
 
 TEST_F(DisplayPaneTest, ReplacingPicturesLeavesTheGdiObjectCountFlat) {

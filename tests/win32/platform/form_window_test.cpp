@@ -22,6 +22,7 @@
 #include "platform/win32/popup_menu.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_platform.h"
+#include "support/client_pixels.h"
 #include "support/wait.h"
 
 namespace orv::win32 {
@@ -238,7 +239,7 @@ TEST_F(FormWindowTest, PixelsComeFromTheFacesImageNotTheScreen) {
 TEST_F(FormWindowTest, TheFaceShowsItsImage) {
     form.setPicture({100, {}});
     UpdateWindow(window);
-    const std::vector<std::uint32_t> shown = testing::clientPixels(window);
+    const std::vector<std::uint32_t> shown = orvanta::testing::CaptureClientPixels(window).pixels;
     for (const POINT at : {POINT{50, 50}, POINT{10, 10}, POINT{300, 250}}) {
         EXPECT_EQ(shown[static_cast<std::size_t>(at.y * 473 + at.x)],
                   testing::toDib(form.pixel(at.x, at.y)));

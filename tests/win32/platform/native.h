@@ -16,9 +16,6 @@ HWND childNamed(HWND parent, std::wstring_view name);
 // so there the count is taken as the handle table's headroom, negated.
 long gdiObjectsInUse();
 
-// The client pixels of a window as shown, rows top-down, each 0x00RRGGBB.
-std::vector<std::uint32_t> clientPixels(HWND window);
-
 // Converts a colour 0x00BBGGRR to the 0x00RRGGBB of a 32-bit DIB.
 constexpr std::uint32_t toDib(std::uint32_t colour) {
     return ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
