@@ -7,7 +7,7 @@ namespace orv::forms {
 // A check box whose value is 0 (clear) or 1 (ticked). Click runs whenever the value changes,
 // whether the user or the program changed it.
 class CheckBox : public Control {
-public:
+  public:
     CheckBox(std::string name, Rect bounds, int tabIndex, int value)
         : Control(std::move(name), bounds, tabIndex), value_(value) {}
 
@@ -16,7 +16,7 @@ public:
 
     Handler onClick;
 
-private:
+  private:
     int value_;
 };
 

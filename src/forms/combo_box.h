@@ -10,7 +10,7 @@ namespace orv::forms {
 // A drop-down list with fixed items: the user picks an item and cannot type. Click runs whenever
 // the selected index changes.
 class ComboBox : public Control {
-public:
+  public:
     ComboBox(std::string name, Rect bounds, int tabIndex, std::vector<std::string> items)
         : Control(std::move(name), bounds, tabIndex), items_(std::move(items)) {}
 
@@ -27,7 +27,7 @@ public:
     std::string tag;
     Handler onClick;
 
-private:
+  private:
     std::vector<std::string> items_;
     int listIndex_ = -1;
 };

@@ -26,7 +26,7 @@ class Control;
 // Mirrors a control's state onto its native counterpart. It is told after every change and
 // never raises a handler itself: a user's action comes back through the control's setters.
 class ControlPeer {
-public:
+  public:
     virtual ~ControlPeer() = default;
     virtual void stateChanged(const Control& control) = 0;
 };
@@ -35,7 +35,7 @@ public:
 // as the user's action when the value changes, and nothing when it does not; every setter goes
 // through assign() so that the rule lives here only.
 class Control {
-public:
+  public:
     Control(std::string name, Rect bounds, int tabIndex = -1)
         : name_(std::move(name)), bounds_(bounds), tabIndex_(tabIndex) {}
     virtual ~Control() = default;
@@ -63,7 +63,7 @@ public:
     void attach(ControlPeer* peer) { peer_ = peer; }
     ControlPeer* peer() const { return peer_; }
 
-protected:
+  protected:
     // Stores a new value, tells the peer and raises the handler; does nothing when the value
     // is unchanged. Returns whether it changed.
     template <typename T, typename U>
@@ -78,7 +78,7 @@ protected:
         if (peer_ != nullptr) peer_->stateChanged(*this);
     }
 
-private:
+  private:
     std::string name_;
     Rect bounds_;
     int tabIndex_;

@@ -64,7 +64,9 @@ void Form::popupMenu(const MenuItem& menu, float x, float y, const MenuItem* def
     if (peer_ != nullptr) peer_->popupMenu(menu, x, y, defaultItem);
 }
 
-Colour Form::pixel(int x, int y) const { return peer_ != nullptr ? peer_->pixel(x, y) : 0; }
+Colour Form::pixel(int x, int y) const {
+    return peer_ != nullptr ? peer_->pixel(x, y) : 0;
+}
 
 void Form::mouseDown(MouseButton button, int shift, float x, float y) const {
     if (onMouseDown) onMouseDown(button, shift, x, y);

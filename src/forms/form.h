@@ -15,7 +15,7 @@ class Form;
 // The native window of a form. Everything here is a request from the program; what the user does
 // to the window comes back through the form's own methods.
 class FormPeer {
-public:
+  public:
     virtual ~FormPeer() = default;
     virtual void stateChanged(const Form& form) = 0;  // caption, picture, visibility
     virtual void controlAdded(Control& control) = 0;
@@ -29,7 +29,7 @@ public:
 
 // Builds and tears down the native side of forms.
 class FormHost {
-public:
+  public:
     virtual ~FormHost() = default;
     virtual void createPeers(Form& form) = 0;
     virtual void destroyPeers(Form& form) = 0;
@@ -42,10 +42,13 @@ enum class BorderStyle {
 
 // A window with named controls. Loading runs Load once; closing asks QueryUnload first.
 class Form {
-public:
+  public:
     Form(std::string name, int clientWidth, int clientHeight, BorderStyle border, FormHost* host)
-        : name_(std::move(name)), clientWidth_(clientWidth), clientHeight_(clientHeight),
-          border_(border), host_(host) {}
+        : name_(std::move(name)),
+          clientWidth_(clientWidth),
+          clientHeight_(clientHeight),
+          border_(border),
+          host_(host) {}
     virtual ~Form() = default;
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -95,13 +98,13 @@ public:
     MouseHandler onMouseUp;
     Handler onDblClick;
 
-protected:
+  protected:
     // Registers a control of the form, in creation order.
     void add(Control& control) { controls_.push_back(&control); }
     // A control created while the form is loaded (a new element of a control array).
     void addLoaded(Control& control);
 
-private:
+  private:
     std::string name_;
     int clientWidth_;
     int clientHeight_;

@@ -9,7 +9,7 @@ namespace orv::forms {
 
 // A single-choice, unsorted list box. Click runs whenever the selection changes.
 class ListBox : public Control {
-public:
+  public:
     using Control::Control;
 
     const std::vector<std::string>& items() const { return items_; }
@@ -27,7 +27,7 @@ public:
 
     Handler onClick;
 
-private:
+  private:
     std::vector<std::string> items_;
     int listIndex_ = -1;
 };

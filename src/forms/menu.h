@@ -10,7 +10,7 @@ namespace orv::forms {
 
 // A menu item, a separator (caption "-") or, with items of its own, a menu.
 class MenuItem : public Control {
-public:
+  public:
     MenuItem(std::string name, std::string caption, bool checked = false)
         : Control(std::move(name), Rect{}), caption_(std::move(caption)), checked_(checked) {}
 
@@ -31,7 +31,7 @@ public:
     }
     Handler onClick;
 
-private:
+  private:
     std::string caption_;
     bool checked_;
     std::vector<std::unique_ptr<MenuItem>> items_;

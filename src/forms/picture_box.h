@@ -27,14 +27,14 @@ struct RasterView {
 };
 
 class RasterSource {
-public:
+  public:
     virtual ~RasterSource() = default;
     virtual RasterView raster() const = 0;
 };
 
 // A picture box: shows a picture or a background colour, and serves as a bitmap button.
 class PictureBox : public Control {
-public:
+  public:
     PictureBox(std::string name, Rect bounds, int tabIndex, Colour backColour = 0)
         : Control(std::move(name), bounds, tabIndex), backColour_(backColour) {}
 
@@ -65,7 +65,7 @@ public:
     MouseHandler onMouseDown;
     MouseHandler onMouseUp;
 
-private:
+  private:
     ImageRef picture_;
     const RasterSource* drawing_ = nullptr;
     Colour backColour_;
@@ -73,7 +73,7 @@ private:
 
 // A line object drawn over a picture box; shown and hidden, never clicked.
 class Line : public Control {
-public:
+  public:
     struct Ends {
         int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
         bool operator==(const Ends&) const = default;
@@ -87,7 +87,7 @@ public:
     void setEnds(Ends ends) { assign(ends_, ends); }
     Colour colour() const { return colour_; }
 
-private:
+  private:
     Ends ends_;
     Colour colour_;
 };

@@ -32,7 +32,7 @@ struct DirEntry {
 
 // The services of the windowing toolkit that the program's logic calls.
 class Platform : public FormHost {
-public:
+  public:
     // Processes all pending window events, then returns.
     virtual void doEvents() = 0;
     // A modal box with the single button OK; returns when the user has closed it.

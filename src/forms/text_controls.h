@@ -8,14 +8,14 @@ namespace orv::forms {
 
 // A label, a frame or a command button: a control with a caption.
 class CaptionedControl : public Control {
-public:
+  public:
     CaptionedControl(std::string name, Rect bounds, int tabIndex, std::string caption)
         : Control(std::move(name), bounds, tabIndex), caption_(std::move(caption)) {}
 
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption) { assign(caption_, std::move(caption)); }
 
-private:
+  private:
     std::string caption_;
 };
 
@@ -23,7 +23,7 @@ using Label = CaptionedControl;
 using Frame = CaptionedControl;
 
 class Button : public CaptionedControl {
-public:
+  public:
     using CaptionedControl::CaptionedControl;
     // The user pressed and released the button.
     void click() const {
@@ -34,7 +34,7 @@ public:
 
 // A one-line text box. A locked box shows its text but takes no typing.
 class TextBox : public Control {
-public:
+  public:
     TextBox(std::string name, Rect bounds, int tabIndex, bool locked)
         : Control(std::move(name), bounds, tabIndex), locked_(locked) {}
 
@@ -42,7 +42,7 @@ public:
     void setText(std::string text) { assign(text_, std::move(text)); }
     bool locked() const { return locked_; }
 
-private:
+  private:
     std::string text_;
     bool locked_;
 };

@@ -13,12 +13,15 @@ namespace orv::mainwindow {
 // The colour-scheme list's bookkeeping: the custom-colours button is usable only while a user
 // scheme is selected, and choosing a user scheme loads its stored colours.
 class ColourSchemeSelector {
-public:
+  public:
     static constexpr int kFirstCustomEntry = 11;
 
     ColourSchemeSelector(MainForm& frmMain, const Skin& skin, app::SettingsStore& store,
                          display::CustomColors& customColors, std::string appTitle)
-        : frmMain_(frmMain), skin_(skin), store_(store), customColors_(customColors),
+        : frmMain_(frmMain),
+          skin_(skin),
+          store_(store),
+          customColors_(customColors),
           appTitle_(std::move(appTitle)) {}
 
     void wire() {
@@ -29,7 +32,7 @@ public:
     // The user scheme of a colour-list entry, or -1 for any other entry.
     static int customScheme(int entry);
 
-private:
+  private:
     MainForm& frmMain_;
     const Skin& skin_;
     app::SettingsStore& store_;

@@ -76,7 +76,8 @@ bool PressOk(HWND box) {
         button = buttons.front();
     }
     const int id = GetDlgCtrlID(button);
-    return PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button)) != 0;
+    return PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                        reinterpret_cast<LPARAM>(button)) != 0;
 }
 
 std::wstring NormaliseLineBreaks(std::wstring text) {

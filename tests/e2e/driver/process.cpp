@@ -8,7 +8,8 @@ namespace {
 
 // Quotes one argument the way CommandLineToArgvW and the C runtime read it back.
 std::wstring Quote(const std::wstring& argument) {
-    if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos) return argument;
+    if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos)
+        return argument;
     std::wstring quoted = L"\"";
     std::size_t backslashes = 0;
     for (const wchar_t c : argument) {
@@ -38,9 +39,11 @@ std::wstring ToWindowsPath(const std::wstring& path) {
     const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_dos_file_name")));
     if (convert != nullptr) {
-        const int bytes = WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, nullptr, 0, nullptr, nullptr);
+        const int bytes =
+            WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, nullptr, 0, nullptr, nullptr);
         std::string unix_path(static_cast<std::size_t>(bytes), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, unix_path.data(), bytes, nullptr, nullptr);
+        WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, unix_path.data(), bytes, nullptr,
+                            nullptr);
         if (LPWSTR dos = convert(unix_path.c_str())) {
             std::wstring result = dos;
             HeapFree(GetProcessHeap(), 0, dos);
@@ -56,7 +59,8 @@ std::wstring ToWindowsPath(const std::wstring& path) {
 
 std::wstring ProgramUnderTest() {
     std::wstring value(MAX_PATH, L'\0');
-    DWORD length = GetEnvironmentVariableW(L"ORVANTA_EXE", value.data(), static_cast<DWORD>(value.size()));
+    DWORD length =
+        GetEnvironmentVariableW(L"ORVANTA_EXE", value.data(), static_cast<DWORD>(value.size()));
     if (length > value.size()) {
         value.resize(length);
         length = GetEnvironmentVariableW(L"ORVANTA_EXE", value.data(), length);
@@ -65,8 +69,8 @@ std::wstring ProgramUnderTest() {
     return ToWindowsPath(value);
 }
 
-std::optional<Process> Process::Start(const std::wstring& path, const std::vector<std::wstring>& arguments,
-                                      DWORD* error) {
+std::optional<Process> Process::Start(const std::wstring& path,
+                                      const std::vector<std::wstring>& arguments, DWORD* error) {
     std::wstring command_line = Quote(path);
     for (const auto& argument : arguments) command_line += L" " + Quote(argument);
     const std::wstring folder = FolderOf(path);
@@ -94,7 +98,9 @@ Process& Process::operator=(Process&& other) noexcept {
     return *this;
 }
 
-Process::~Process() { Release(); }
+Process::~Process() {
+    Release();
+}
 
 void Process::Release() {
     if (process_ == nullptr) return;
@@ -108,7 +114,8 @@ bool Process::running() const {
 }
 
 std::optional<DWORD> Process::WaitForExit(std::chrono::milliseconds limit) {
-    if (process_ == nullptr || WaitForSingleObject(process_, static_cast<DWORD>(limit.count())) != WAIT_OBJECT_0) {
+    if (process_ == nullptr ||
+        WaitForSingleObject(process_, static_cast<DWORD>(limit.count())) != WAIT_OBJECT_0) {
         return std::nullopt;
     }
     DWORD code = 0;

@@ -21,7 +21,7 @@ std::wstring ProgramUnderTest();
 // A running program, started by Start(); ends it (TerminateProcess) on destruction if it
 // still runs, so a failing test leaves nothing behind.
 class Process {
-public:
+  public:
     // Starts `path` with `arguments` (each quoted as needed), in the folder of the program.
     // Returns an empty optional, and sets `error` if given, when it cannot be started.
     static std::optional<Process> Start(const std::wstring& path,
@@ -41,7 +41,7 @@ public:
     std::optional<DWORD> WaitForExit(std::chrono::milliseconds limit = std::chrono::seconds(20));
     void Terminate();
 
-private:
+  private:
     Process(HANDLE process, DWORD id) : process_(process), id_(id) {}
     void Release();
 

@@ -12,7 +12,7 @@ namespace {
 const wchar_t* const kScratchKey = L"Software\\Orvanta Tests\\Registry round trip";
 
 class RegistryRoundTrip : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kScratchKey, 0, nullptr, 0, KEY_ALL_ACCESS,
                                   nullptr, &key_, nullptr),
@@ -48,7 +48,8 @@ TEST_F(RegistryRoundTrip, StringsReadBackAsWritten) {
         {L"Long", std::wstring(2000, L'ж')},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "value " << std::string(c.name, c.name + wcslen(c.name)));
+        SCOPED_TRACE(testing::Message()
+                     << "value " << std::string(c.name, c.name + wcslen(c.name)));
         const auto bytes = static_cast<DWORD>((c.value.size() + 1) * sizeof(wchar_t));
         ASSERT_EQ(RegSetValueExW(key_, c.name, 0, REG_SZ,
                                  reinterpret_cast<const BYTE*>(c.value.c_str()), bytes),
@@ -69,7 +70,8 @@ TEST_F(RegistryRoundTrip, MissingValueIsReportedAsMissing) {
 // wave-input device at all) and no crash dialog waiting for a click.
 TEST(TestPrefix, CarriesTheEnvironmentSettings) {
     LSTATUS status = 0;
-    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, L"Software\\Wine\\Drivers", L"Audio", &status), L"pulse");
+    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, L"Software\\Wine\\Drivers", L"Audio", &status),
+              L"pulse");
     EXPECT_EQ(status, ERROR_SUCCESS);
     DWORD show = 1;
     DWORD bytes = sizeof show;

@@ -2,7 +2,8 @@
 // in the program's own format: a constant level played into the sink arrives as blocks of
 // exactly that level, for the extremes as well.
 #include <windows.h>
-#include <mmsystem.h>
+
+#include <mmsystem.h>  // needs windows.h first
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ constexpr int kBuffers = 8;
 // Records 256-byte blocks from the default wave-input device, u8 11025 Hz mono, and keeps
 // the latest complete block.
 class Recorder {
-public:
+  public:
     Recorder() {
         WAVEFORMATEX format{};
         format.wFormatTag = WAVE_FORMAT_PCM;
@@ -72,14 +73,16 @@ public:
 
     std::array<std::uint8_t, kBlock> latest{};
 
-private:
+  private:
     HWAVEIN device_ = nullptr;
     MMRESULT opened_ = MMSYSERR_ERROR;
     std::array<std::array<std::uint8_t, kBlock>, kBuffers> buffers_{};
     std::array<WAVEHDR, kBuffers> headers_{};
 };
 
-TEST(SoundInput, AWaveInputDeviceExists) { EXPECT_GE(waveInGetNumDevs(), 1u); }
+TEST(SoundInput, AWaveInputDeviceExists) {
+    EXPECT_GE(waveInGetNumDevs(), 1u);
+}
 
 TEST(SoundInput, ConstantLevelArrivesUnchanged) {
     for (const std::uint8_t level : {0, 1, 77, 128, 254, 255}) {

@@ -4,7 +4,9 @@
 
 namespace orvanta::testing {
 
-SoundPlayer::~SoundPlayer() { Stop(); }
+SoundPlayer::~SoundPlayer() {
+    Stop();
+}
 
 bool SoundPlayer::PlayLevel(std::uint8_t level) {
     // One second, looped: long enough that the loop seam costs nothing.

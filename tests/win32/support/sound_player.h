@@ -5,7 +5,8 @@
 #pragma once
 
 #include <windows.h>
-#include <mmsystem.h>
+
+#include <mmsystem.h>  // needs windows.h first
 
 #include <cstdint>
 #include <vector>
@@ -13,7 +14,7 @@
 namespace orvanta::testing {
 
 class SoundPlayer {
-public:
+  public:
     SoundPlayer() = default;
     ~SoundPlayer();
     SoundPlayer(const SoundPlayer&) = delete;
@@ -29,7 +30,7 @@ public:
 
     static constexpr DWORD kSampleRate = 11025;
 
-private:
+  private:
     HWAVEOUT device_ = nullptr;
     WAVEHDR header_{};
     std::vector<std::uint8_t> samples_;
