@@ -1,8 +1,10 @@
 // DrawFrame on the raster pane, for every style and pen width, with Google Benchmark. The
-// "of_block" column is the share of the 23.2 ms a block of sound lasts, in per cent.
+// "of_block" column is the share of the 23.2 ms a block of sound lasts, in per cent;
+// "allocations" counts what drawing one block allocates (it should be nothing).
 
 #include <benchmark/benchmark.h>
 
+#include "allocation_count.h"
 #include "draw_frame_fixture.h"
 
 namespace {
@@ -10,6 +12,9 @@ namespace {
 void DrawFrame(benchmark::State& state) {
     orv::bench::DrawFrameFixture fixture(static_cast<int>(state.range(0)),
                                          static_cast<int>(state.range(1)));
+    fixture.renderer.DrawFrame();  // the first block may set things up
+    state.counters["allocations"] =
+        static_cast<double>(orv::bench::allocationsOf([&] { fixture.renderer.DrawFrame(); }));
     for (auto _ : state) {
         fixture.renderer.DrawFrame();
         benchmark::DoNotOptimize(fixture.pane.pixels().data());

@@ -1,10 +1,12 @@
 // DrawFrame on the raster pane, for every style and pen width, timed with a plain loop: the
-// Windows build has no Google Benchmark library, and this prints the same figures under Wine.
+// Windows build has no Google Benchmark library, and this prints the same figures under Wine,
+// with what drawing one block allocates (it should be nothing).
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 
+#include "allocation_count.h"
 #include "draw_frame_fixture.h"
 
 namespace {
@@ -34,12 +36,18 @@ double secondsPerBlock(int style, int width) {
 }  // namespace
 
 int main() {
-    std::printf("%-6s %-6s %14s %12s\n", "style", "width", "us per block", "of block %");
+    std::printf("%-6s %-6s %14s %12s %12s\n", "style", "width", "us per block", "of block %",
+                "allocations");
     for (int style = 0; style < orv::display::FrameRenderer::kStyles; ++style) {
         for (const int width : {1, 4}) {
             const double s = secondsPerBlock(style, width);
-            std::printf("%-6d %-6d %14.1f %12.3f\n", style, width, s * 1e6,
-                        100 * s / orv::bench::kBlockSeconds);
+            orv::bench::DrawFrameFixture fixture(style, width);
+            fixture.renderer.DrawFrame();  // the first block may set things up
+            const auto allocations =
+                orv::bench::allocationsOf([&] { fixture.renderer.DrawFrame(); });
+            std::printf("%-6d %-6d %14.1f %12.3f %12llu\n", style, width, s * 1e6,
+                        100 * s / orv::bench::kBlockSeconds,
+                        static_cast<unsigned long long>(allocations));
         }
     }
     return 0;
