@@ -7,6 +7,7 @@
 #include "platform/win32/child_peer.h"
 #include "platform/win32/images.h"
 #include "platform/win32/mouse.h"
+#include "platform/win32/painted_window.h"
 #include "platform/win32/popup_menu.h"
 #include "platform/win32/text.h"
 #include "platform/win32/toolkit.h"
@@ -183,25 +184,12 @@ forms::Colour FormWindow::pixel(int x, int y) {
 
 std::optional<LRESULT> FormWindow::route(HWND /*window*/, UINT message, WPARAM wParam,
                                          LPARAM lParam) {
-    if (const auto button = buttonMessage(message)) {
-        return button->down ? onButtonDown(button->button, wParam, lParam)
-                            : onButtonUp(button->button, wParam, lParam);
-    }
+    if (const auto handled = routePaintedWindow(*this, message, wParam, lParam)) return handled;
     switch (message) {
-        case WM_PAINT:
-            return onPaint();
-        case WM_PRINTCLIENT:
-            paint(reinterpret_cast<HDC>(wParam));
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;  // WM_PAINT covers every pixel
         case WM_MOUSEMOVE:
             return onMouseMove(wParam, lParam);
         case WM_LBUTTONDBLCLK:
             return onDoubleClick();
-        case WM_CAPTURECHANGED:
-            held_ = 0;
-            return 0;
         case WM_COMMAND:
             return onCommand(wParam, lParam);
         case WM_CLOSE:
@@ -222,14 +210,6 @@ void FormWindow::paint(HDC dc) const {
         FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
     }
     drawBitmap(dc, background_.get());
-}
-
-LRESULT FormWindow::onPaint() {
-    PAINTSTRUCT ps{};
-    HDC dc = BeginPaint(hwnd(), &ps);
-    if (dc != nullptr) paint(dc);
-    EndPaint(hwnd(), &ps);
-    return 0;
 }
 
 LRESULT FormWindow::onButtonDown(forms::MouseButton button, WPARAM wParam, LPARAM lParam) {

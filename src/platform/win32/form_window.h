@@ -43,10 +43,14 @@ class FormWindow final : public forms::FormPeer {
     std::optional<LRESULT> route(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
+    template <typename Window>
+    friend std::optional<LRESULT> routePaintedWindow(Window& window, UINT message, WPARAM wParam,
+                                                     LPARAM lParam);
+
     void createControls();
     void addPeer(forms::Control& control);
     void paint(HDC dc) const;
-    LRESULT onPaint();
+    void captureLost() noexcept { held_ = 0; }
     LRESULT onButtonDown(forms::MouseButton button, WPARAM wParam, LPARAM lParam);
     LRESULT onButtonUp(forms::MouseButton button, WPARAM wParam, LPARAM lParam);
     LRESULT onMouseMove(WPARAM wParam, LPARAM lParam);

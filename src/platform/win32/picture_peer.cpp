@@ -5,6 +5,7 @@
 
 #include "platform/win32/images.h"
 #include "platform/win32/mouse.h"
+#include "platform/win32/painted_window.h"
 #include "platform/win32/toolkit.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/window_proc.h"
@@ -59,21 +60,8 @@ PicturePeer::~PicturePeer() {
 
 std::optional<LRESULT> PicturePeer::route(HWND /*window*/, UINT message, WPARAM wParam,
                                           LPARAM lParam) {
-    if (const auto button = buttonMessage(message)) {
-        return button->down ? onButtonDown(button->button, wParam, lParam)
-                            : onButtonUp(button->button, wParam, lParam);
-    }
+    if (const auto handled = routePaintedWindow(*this, message, wParam, lParam)) return handled;
     switch (message) {
-        case WM_PAINT:
-            return onPaint();
-        case WM_PRINTCLIENT:
-            paint(reinterpret_cast<HDC>(wParam));
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;  // WM_PAINT covers every pixel
-        case WM_CAPTURECHANGED:
-            held_ = 0;
-            return 0;
         case WM_NCDESTROY:
             windowDestroyed();
             return std::nullopt;
@@ -98,14 +86,6 @@ void PicturePeer::mirror() {
         }
     }
     InvalidateRect(hwnd(), nullptr, FALSE);
-}
-
-LRESULT PicturePeer::onPaint() {
-    PAINTSTRUCT ps{};
-    HDC dc = BeginPaint(hwnd(), &ps);
-    if (dc != nullptr) paint(dc);
-    EndPaint(hwnd(), &ps);
-    return 0;
 }
 
 void PicturePeer::paint(HDC dc) {

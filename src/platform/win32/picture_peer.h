@@ -45,12 +45,16 @@ class PicturePeer final : public ChildPeer {
     HBITMAP picture() const noexcept { return picture_.get(); }
 
   private:
+    template <typename Window>
+    friend std::optional<LRESULT> routePaintedWindow(Window& window, UINT message, WPARAM wParam,
+                                                     LPARAM lParam);
+
     void mirror() override;
     void paintDrawing(HDC dc, const RECT& client);
     void paintLines(HDC dc) const;
-    LRESULT onPaint();
     LRESULT onButtonDown(forms::MouseButton button, WPARAM wParam, LPARAM lParam);
     LRESULT onButtonUp(forms::MouseButton button, WPARAM wParam, LPARAM lParam);
+    void captureLost() noexcept { held_ = 0; }
 
     forms::PictureBox& box_;
     UniqueBitmap picture_;
