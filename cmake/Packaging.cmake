@@ -14,7 +14,8 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/skins/ DESTINATION Skin)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/readme.txt DESTINATION .)
 
 set(CPACK_PACKAGE_NAME "Orvanta 2")
-set(CPACK_PACKAGE_VENDOR "Kestrel Lane Software")
+# The same publisher as in the exe's own version information.
+set(CPACK_PACKAGE_VENDOR "Мастерская Орванта")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Orvanta 2: the sound at the sound card's input as a moving picture")
 set(ORVANTA_PACKAGE_FILE_NAME "Orvanta2-${CPACK_PACKAGE_VERSION}-win64")

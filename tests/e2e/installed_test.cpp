@@ -3,6 +3,7 @@
 // program's files, shortcut and entry and leave the user's settings.
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,33 @@ std::wstring EntryValue(HKEY root, const wchar_t* name) {
                    ERROR_SUCCESS
                ? std::wstring(value)
                : std::wstring();
+}
+
+// A file's version information; empty if it has none.
+std::vector<BYTE> VersionInfo(const std::wstring& file) {
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeW(file.c_str(), &handle);
+    std::vector<BYTE> data(size);
+    if (size == 0 || !GetFileVersionInfoW(file.c_str(), 0, size, data.data())) return {};
+    return data;
+}
+
+// A text of a file's version information, in the first language it carries; empty if none.
+std::wstring VersionText(const std::wstring& file, const wchar_t* name) {
+    std::vector<BYTE> data = VersionInfo(file);
+    if (data.empty()) return {};
+    void* block = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", &block, &length) ||
+        length < 2 * sizeof(WORD)) {
+        return {};
+    }
+    const auto* language = static_cast<const WORD*>(block);
+    wchar_t path[64] = {};
+    swprintf(path, 64, L"\\StringFileInfo\\%04x%04x\\%ls", language[0], language[1], name);
+    if (!VerQueryValueW(data.data(), path, &block, &length)) return {};
+    const auto* text = static_cast<const wchar_t*>(block);
+    return text;
 }
 
 // Runs a program to its end; its exit code, or ~0 when it could not start or did not end.
@@ -128,6 +156,10 @@ class Installer : public ::testing::Test {
         EXPECT_EQ(EntryValue(mode.root, L"DisplayName"), L"Orvanta 2");
         EXPECT_EQ(EntryValue(mode.root, L"DisplayVersion"), kVersion);
         EXPECT_EQ(EntryValue(mode.root, L"InstallLocation"), folder);
+        // The publisher in the list of programs is the one the program names itself.
+        const std::wstring company = VersionText(folder + L"\\orvanta2.exe", L"CompanyName");
+        EXPECT_FALSE(company.empty());
+        EXPECT_EQ(EntryValue(mode.root, L"Publisher"), company);
     }
 
     static void StartAndClose(const std::wstring& exe) {
@@ -212,16 +244,15 @@ TEST_F(Installer, UninstallingOneModeLeavesTheOtherInstall) {
 }
 
 TEST_F(Installer, CarriesTheProgramsVersion) {
-    DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeW(installer_.c_str(), &handle);
-    ASSERT_GT(size, 0u) << "the installer has no version information";
-    std::vector<BYTE> data(size);
-    ASSERT_TRUE(GetFileVersionInfoW(installer_.c_str(), 0, size, data.data()));
-    VS_FIXEDFILEINFO* fixed = nullptr;
+    std::vector<BYTE> data = VersionInfo(installer_);
+    ASSERT_FALSE(data.empty()) << "the installer has no version information";
+    void* block = nullptr;
     UINT length = 0;
-    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", &block, &length));
+    const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(block);
     EXPECT_EQ(fixed->dwProductVersionMS, (2u << 16) | 2u);  // 2.2
     EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+    EXPECT_EQ(VersionText(installer_, L"ProductVersion"), kVersion);
 }
 
 }  // namespace
