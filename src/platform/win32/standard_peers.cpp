@@ -51,22 +51,37 @@ class CheckPeer final : public ChildPeer {
     forms::CheckBox& box_;
 };
 
-// Keeps the items shown by a list control in step with the model, rebuilding on a change.
-class ItemMirror {
+// Keeps the items and the selection shown by a list control (a list box or a combo box, told
+// apart by their messages) in step with the model, rebuilding the items on a change.
+class ListMirror {
   public:
-    ItemMirror(UINT reset, UINT add) : reset_(reset), add_(add) {}
-    void update(HWND window, const std::vector<std::string>& items) {
-        if (items == shown_) return;
-        SendMessageW(window, reset_, 0, 0);
-        for (const std::string& item : items) {
-            SendMessageW(window, add_, 0, reinterpret_cast<LPARAM>(widen(item).c_str()));
+    struct Messages {
+        UINT reset;
+        UINT add;
+        UINT getSelection;
+        UINT setSelection;
+    };
+    explicit ListMirror(Messages messages) : messages_(messages) {}
+
+    void update(HWND window, const std::vector<std::string>& items, int index) {
+        if (items != shown_) {
+            SendMessageW(window, messages_.reset, 0, 0);
+            for (const std::string& item : items) {
+                SendMessageW(window, messages_.add, 0,
+                             reinterpret_cast<LPARAM>(widen(item).c_str()));
+            }
+            shown_ = items;
         }
-        shown_ = items;
+        if (selected(window) != index) {
+            SendMessageW(window, messages_.setSelection, static_cast<WPARAM>(index), 0);
+        }
+    }
+    int selected(HWND window) const {
+        return static_cast<int>(SendMessageW(window, messages_.getSelection, 0, 0));
     }
 
   private:
-    UINT reset_;
-    UINT add_;
+    Messages messages_;
     std::vector<std::string> shown_;
 };
 
@@ -84,7 +99,7 @@ class ComboPeer final : public ChildPeer {
     }
     void command(unsigned code) override {
         if (code != CBN_SELCHANGE || mirroring()) return;
-        combo_.setListIndex(static_cast<int>(SendMessageW(hwnd(), CB_GETCURSEL, 0, 0)));
+        combo_.setListIndex(items_.selected(hwnd()));
     }
 
   private:
@@ -94,14 +109,9 @@ class ComboPeer final : public ChildPeer {
         rect.height += rows * (itemHeight_ > 0 ? itemHeight_ : 16) + 2;
         return rect;
     }
-    void mirror() override {
-        items_.update(hwnd(), combo_.items());
-        if (SendMessageW(hwnd(), CB_GETCURSEL, 0, 0) != combo_.listIndex()) {
-            SendMessageW(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(combo_.listIndex()), 0);
-        }
-    }
+    void mirror() override { items_.update(hwnd(), combo_.items(), combo_.listIndex()); }
     forms::ComboBox& combo_;
-    ItemMirror items_{CB_RESETCONTENT, CB_ADDSTRING};
+    ListMirror items_{{CB_RESETCONTENT, CB_ADDSTRING, CB_GETCURSEL, CB_SETCURSEL}};
     int itemHeight_ = 0;
 };
 
@@ -113,18 +123,13 @@ class ListPeer final : public ChildPeer {
     }
     void command(unsigned code) override {
         if (code != LBN_SELCHANGE || mirroring()) return;
-        list_.setListIndex(static_cast<int>(SendMessageW(hwnd(), LB_GETCURSEL, 0, 0)));
+        list_.setListIndex(items_.selected(hwnd()));
     }
 
   private:
-    void mirror() override {
-        items_.update(hwnd(), list_.items());
-        if (SendMessageW(hwnd(), LB_GETCURSEL, 0, 0) != list_.listIndex()) {
-            SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(list_.listIndex()), 0);
-        }
-    }
+    void mirror() override { items_.update(hwnd(), list_.items(), list_.listIndex()); }
     forms::ListBox& list_;
-    ItemMirror items_{LB_RESETCONTENT, LB_ADDSTRING};
+    ListMirror items_{{LB_RESETCONTENT, LB_ADDSTRING, LB_GETCURSEL, LB_SETCURSEL}};
 };
 
 class EditPeer final : public ChildPeer {
