@@ -29,6 +29,9 @@ class ControlPeer {
   public:
     virtual ~ControlPeer() = default;
     virtual void stateChanged(const Control& control) = 0;
+    // Shows the control's current look again, its state unchanged (a drawn picture after each
+    // block, say). By default the whole state is mirrored again.
+    virtual void redraw(const Control& control) { stateChanged(control); }
 };
 
 // A control owns its state and its handlers. Setting a value by program raises the same handler
@@ -54,7 +57,9 @@ class Control {
     void setToolTip(std::string text) { assign(toolTip_, std::move(text)); }
 
     // Asks the native side to show the control's current look again (a new picture, say).
-    void refresh() const { notifyPeer(); }
+    void refresh() const {
+        if (peer_ != nullptr) peer_->redraw(*this);
+    }
 
     // The control that contains this one (a frame or a picture box); bounds are relative to it.
     Control* container() const { return container_; }

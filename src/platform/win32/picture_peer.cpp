@@ -76,16 +76,20 @@ void PicturePeer::mirror() {
         picture_ = loadPicture(box_.picture(), context().toolkit.instance());
     } else {
         picture_.reset();
-        // A drawn picture is shown at once, straight into the window: the capture loop
-        // refreshes it after every block, and a paint message per block costs far more than
-        // the copy itself (under Wine, 400 us against 20).
-        if (IsWindowVisible(hwnd()) != FALSE) {
-            const WindowDc dc(hwnd());
-            if (dc.get() != nullptr) paint(dc.get());
-            return;
-        }
     }
     InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void PicturePeer::redraw(const forms::Control& control) {
+    if (box_.drawing() == nullptr || IsWindowVisible(hwnd()) == FALSE) {
+        stateChanged(control);
+        return;
+    }
+    // A drawn picture is shown at once, straight into the window, and nothing else is looked
+    // at: the capture loop redraws it after every block, and a paint message per block costs
+    // far more than the copy itself (under Wine, 400 us against 20).
+    const WindowDc dc(hwnd());
+    if (dc.get() != nullptr) paint(dc.get());
 }
 
 void PicturePeer::paint(HDC dc) {

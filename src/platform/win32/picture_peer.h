@@ -39,6 +39,8 @@ class PicturePeer final : public ChildPeer {
     // Routed from the window procedure of the picture class.
     std::optional<LRESULT> route(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+    void redraw(const forms::Control& control) override;
+
     // What the box shows now, as drawn on the screen.
     void paint(HDC dc);
     // The bitmap currently shown, for tests.
