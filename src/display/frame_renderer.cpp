@@ -1,7 +1,5 @@
 #include "display/frame_renderer.h"
 
-#include <cmath>
-
 #include "display/styles.h"
 
 namespace orv::display {
@@ -28,12 +26,13 @@ void FrameRenderer::DrawFrame() {
         // The polar point turns by -0.05 a sample at half the level from the centre. The level's
         // own term is 3.14159, not pi, times 4: a whole number of turns less a hair per level.
         angle -= kAngleStep;
-        const double theta = angle + v * 3.14159 * 4;
-        const double radius = v / 2.0;
-        const Sample sample{i, v, radius * std::cos(theta), radius * std::sin(theta)};
+        // Read for every sample: a stroke's colour may show a message box whose event pump
+        // lets the user choose another style.
         const int style = cmbStyle_.listIndex();
-        if (style >= 0 && style < kStyles)
-            styles()[static_cast<std::size_t>(style)](context, sample);
+        if (style >= 0 && style < kStyles) {
+            styles()[static_cast<std::size_t>(style)](
+                context, Sample{i, v, angle + v * 3.14159 * 4, v / 2.0});
+        }
     }
 }
 

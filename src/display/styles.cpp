@@ -96,17 +96,17 @@ void square(StyleContext& ctx, const Sample& s) {
 
 // "Магия (Точки)"
 void magicDots(StyleContext& ctx, const Sample& s) {
-    ctx.pane.point(f(kCentre + s.x), f(kCentre + s.y), ctx.colourOf(s));
+    ctx.pane.point(f(kCentre + s.x()), f(kCentre + s.y()), ctx.colourOf(s));
 }
 
 // "Магия (Линии)": the first stroke of a block, from wherever the pen is, is black.
 void magicLines(StyleContext& ctx, const Sample& s) {
-    ctx.pane.lineTo(f(kCentre + s.x), f(kCentre + s.y), s.i == 0 ? kBlack : ctx.colourOf(s));
+    ctx.pane.lineTo(f(kCentre + s.x()), f(kCentre + s.y()), s.i == 0 ? kBlack : ctx.colourOf(s));
 }
 
 // "Колос": spokes from the centre.
 void ear(StyleContext& ctx, const Sample& s) {
-    ctx.pane.line(128, 128, f(kCentre + s.x), f(kCentre + s.y), ctx.colourOf(s));
+    ctx.pane.line(128, 128, f(kCentre + s.x()), f(kCentre + s.y()), ctx.colourOf(s));
 }
 
 // "Вертик. синусоид": aims far above the pane, so mostly steep strokes from the top.
@@ -131,7 +131,7 @@ void shine(StyleContext& ctx, const Sample& s) {
 
 // "Millenium": boxes chained corner to corner along the polar points; the first one black.
 void millennium(StyleContext& ctx, const Sample& s) {
-    ctx.pane.boxTo(f(kCentre + s.x), f(kCentre + s.y), s.i == 0 ? kBlack : ctx.colourOf(s));
+    ctx.pane.boxTo(f(kCentre + s.x()), f(kCentre + s.y()), s.i == 0 ? kBlack : ctx.colourOf(s));
 }
 
 // "Щелк": one column a block, built up block after block. The column steps before the block's

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 #include "display/canvas.h"
@@ -8,12 +9,15 @@
 
 namespace orv::display {
 
-// One sample as the styles see it: its index, its value and its polar point.
+// One sample as the styles see it: its index, its value and its polar point, whose offsets
+// from the centre only the styles that draw it work out.
 struct Sample {
     std::int16_t i;
     std::int16_t v;
-    double x;  // the polar point's offsets from the centre
-    double y;
+    double theta;   // the polar point's angle
+    double radius;  // and its distance from the centre
+    double x() const { return radius * std::cos(theta); }
+    double y() const { return radius * std::sin(theta); }
 };
 
 // What a style draws with.
