@@ -18,6 +18,10 @@ packages=(
     nsis unzip
     # source formatting and static analysis
     clang-format clang-tidy
+    # the native Linux programs: sound files, resampling, PNG, options, settings file,
+    # live window and sound server; ffmpeg encodes their videos, cava is the live peer
+    libsndfile1-dev libsoxr-dev libpng-dev libcli11-dev libinih-dev libsdl2-dev libpulse-dev
+    ffmpeg cava
 )
 
 missing=()
