@@ -1,0 +1,41 @@
+#include "sound/block_cutter.h"
+
+#include <algorithm>
+
+#include "sound/sample_conversion.h"
+
+namespace orv::sound {
+
+BlockCutter::BlockCutter(std::size_t expectedChunk) {
+    samples_.reserve(expectedChunk + kBlockSamples);
+}
+
+void BlockCutter::append(std::span<const float> mono) {
+    // Drop what was taken before growing, so the queue never holds more than one block's rest
+    // and one chunk.
+    if (start_ > 0) {
+        samples_.erase(samples_.begin(), samples_.begin() + static_cast<std::ptrdiff_t>(start_));
+        start_ = 0;
+    }
+    for (const float s : mono) samples_.push_back(toProgramSample(s));
+}
+
+bool BlockCutter::takeWhole(Block& block) {
+    if (queued() < kBlockSamples) return false;
+    std::copy_n(samples_.begin() + static_cast<std::ptrdiff_t>(start_), kBlockSamples,
+                block.begin());
+    start_ += kBlockSamples;
+    return true;
+}
+
+bool BlockCutter::takeRest(Block& block) {
+    if (takeWhole(block)) return true;
+    const std::size_t rest = queued();
+    if (rest == 0) return false;
+    block.fill(kSilence);
+    std::copy_n(samples_.begin() + static_cast<std::ptrdiff_t>(start_), rest, block.begin());
+    start_ = samples_.size();
+    return true;
+}
+
+}  // namespace orv::sound
