@@ -15,13 +15,13 @@ namespace {
 double secondsPerBlock(int style, int width) {
     using Clock = std::chrono::steady_clock;
     orv::bench::DrawFrameFixture fixture(style, width);
-    fixture.renderer.DrawFrame();
+    fixture.DrawFrame();
     long blocks = 1;
     double best = 1e9;
     for (int run = 0; run < 7; ++run) {
         for (;;) {
             const auto start = Clock::now();
-            for (long b = 0; b < blocks; ++b) fixture.renderer.DrawFrame();
+            for (long b = 0; b < blocks; ++b) fixture.DrawFrame();
             const double took = std::chrono::duration<double>(Clock::now() - start).count();
             if (took >= 0.02) {
                 best = std::min(best, took / static_cast<double>(blocks));
@@ -38,13 +38,12 @@ double secondsPerBlock(int style, int width) {
 int main() {
     std::printf("%-6s %-6s %14s %12s %12s\n", "style", "width", "us per block", "of block %",
                 "allocations");
-    for (int style = 0; style < orv::display::FrameRenderer::kStyles; ++style) {
+    for (int style = 0; style < orv::display::BlockDrawing::kStyles; ++style) {
         for (const int width : {1, 4}) {
             const double s = secondsPerBlock(style, width);
             orv::bench::DrawFrameFixture fixture(style, width);
-            fixture.renderer.DrawFrame();  // the first block may set things up
-            const auto allocations =
-                orv::bench::allocationsOf([&] { fixture.renderer.DrawFrame(); });
+            fixture.DrawFrame();  // the first block may set things up
+            const auto allocations = orv::bench::allocationsOf([&] { fixture.DrawFrame(); });
             std::printf("%-6d %-6d %14.1f %12.3f %12llu\n", style, width, s * 1e6,
                         100 * s / orv::bench::kBlockSeconds,
                         static_cast<unsigned long long>(allocations));

@@ -15,10 +15,9 @@ Program::Program(forms::Platform& platform, SettingsStore& store, capture::WaveI
       info_(std::move(info)),
       frmMain_(&platform),
       skin_(info_.path),
-      levelColours_(frmMain_.cmbColor, customColors_, platform, info_.title),
+      paneDrawing_(frmMain_, platform, customColors_, info_.title),
       capture_(frmMain_, platform, waveIn, skin_, info_.title),
-      renderer_(frmMain_.cmbStyle, frmMain_.chkCLS, levelColours_, pane_, capture_.SampleBuffer()),
-      displayOptions_(frmMain_, pane_),
+      displayOptions_(frmMain_),
       colourSchemeSelector_(frmMain_, skin_, store_, customColors_, info_.title),
       chrome_(frmMain_, skin_) {
     wire();
@@ -29,11 +28,7 @@ void Program::wire() {
     frmMain_.onQueryUnload = [this] { Form_QueryUnload(); };
     frmMain_.cmdStart.onClick = [this] { capture_.cmdStart_Click(); };
     frmMain_.cmdStop.onClick = [this] { capture_.cmdStop_Click(); };
-    frmMain_.pctSpec.setDrawing(&pane_);
-    capture_.DrawFrame = [this] {
-        renderer_.DrawFrame();
-        frmMain_.pctSpec.refresh();
-    };
+    capture_.DrawFrame = [this] { paneDrawing_.DrawFrame(capture_.SampleBuffer()); };
     displayOptions_.wire();
     // Touching the menu's mark loads the form it lives on, as any reach for it does.
     displayOptions_.setGridMenuMark = [this](bool checked) {
@@ -50,7 +45,7 @@ void Program::wire() {
 skinchooser::SkinForm& Program::frmSkin() {
     if (!frmSkin_ || !frmSkin_->loaded()) {
         frmSkin_ = std::make_unique<skinchooser::SkinForm>(skinchooser::SkinForm::Services{
-            platform_, store_, info_, frmMain_, skin_, pane_,
+            platform_, store_, info_, frmMain_, skin_, paneDrawing_.pane(),
             [this] {
                 mainwindow::withOnTopPause(frmMain_.chkOnTop, [this] { showSkinChooser(); });
             },

@@ -6,16 +6,16 @@
 #include "capture/capture.h"
 #include "capture/wave_in.h"
 #include "coloureditor/colour_form.h"
-#include "display/custom_colors.h"
-#include "display/display_options.h"
-#include "display/frame_renderer.h"
-#include "display/level_colours.h"
+#include "display/block_drawing.h"
+#include "display/custom_colours.h"
 #include "display/raster_canvas.h"
 #include "forms/app_info.h"
 #include "forms/platform.h"
 #include "mainwindow/chrome.h"
 #include "mainwindow/colour_scheme_selector.h"
+#include "mainwindow/display_options.h"
 #include "mainwindow/main_form.h"
+#include "mainwindow/pane_drawing.h"
 #include "mainwindow/skin.h"
 #include "skinchooser/skin_form.h"
 
@@ -42,9 +42,9 @@ class Program {
     mainwindow::Skin& skin() { return skin_; }
     capture::Capture& capture() { return capture_; }
     mainwindow::Chrome& chrome() { return chrome_; }
-    display::RasterCanvas& pane() { return pane_; }
-    display::FrameRenderer& renderer() { return renderer_; }
-    display::CustomColors& customColors() { return customColors_; }
+    display::RasterCanvas& pane() { return paneDrawing_.pane(); }
+    display::BlockDrawing& drawing() { return paneDrawing_.drawing(); }
+    display::CustomColours& customColors() { return customColors_; }
     // The skin chooser, loaded (hidden) if it is not: the pop-up menu lives on it.
     skinchooser::SkinForm& frmSkin();
     // The colour editor while it is open, else null.
@@ -63,12 +63,10 @@ class Program {
     forms::AppInfo info_;
     mainwindow::MainForm frmMain_;
     mainwindow::Skin skin_;
-    display::CustomColors customColors_;
-    display::RasterCanvas pane_;
-    display::LevelColours levelColours_;
+    display::CustomColours customColors_;
+    mainwindow::PaneDrawing paneDrawing_;
     capture::Capture capture_;
-    display::FrameRenderer renderer_;
-    display::DisplayOptions displayOptions_;
+    mainwindow::DisplayOptions displayOptions_;
     mainwindow::ColourSchemeSelector colourSchemeSelector_;
     mainwindow::Chrome chrome_;
     // Dialogs are made afresh for every opening; an unloaded one is dropped at the next use,

@@ -11,12 +11,12 @@ void ColorForm::showStored(int k, DefaultOf defaultOf) {
     for (int b = 0; b < kBands; ++b) {
         const std::string text =
             store_.get(appTitle_, section, settings::bandKey(b), std::to_string(defaultOf(b)));
-        pctCol.at(b)->setBackColour(display::CustomColors::colourOf(text, b));
+        pctCol.at(b)->setBackColour(display::CustomColours::colourOf(text, b));
     }
 }
 
 void ColorForm::loadScheme(int k) {
-    showStored(k, [](int b) { return display::DefaultCustomColors.at(b); });
+    showStored(k, [](int b) { return display::kDefaultCustomColours.at(b); });
 }
 
 void ColorForm::Form_Load() {
@@ -64,7 +64,7 @@ void ColorForm::cmdDefaults_Click() {
     const std::string section = settings::customSchemeSection(k);
     for (int b = 0; b < kBands; ++b) {
         store_.save(appTitle_, section, settings::bandKey(b),
-                    std::to_string(display::DefaultCustomColors.at(b)));
+                    std::to_string(display::kDefaultCustomColours.at(b)));
     }
     loadScheme(k);
 }

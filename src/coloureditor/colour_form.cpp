@@ -20,7 +20,8 @@ constexpr std::array<int, 2> kLabelLeft{8, 82};
 }  // namespace
 
 ColorForm::ColorForm(forms::Platform& platform, app::SettingsStore& store,
-                     display::CustomColors& customColors, std::string appTitle, int mainColourEntry)
+                     display::CustomColours& customColors, std::string appTitle,
+                     int mainColourEntry)
     : Form("frmColor", 250, 161, forms::BorderStyle::FixedDialog, &platform),
       fraCol("fraCol", {8, 0, 153, 153}, 0, "Окраска"),
       cmdOK("cmdOK", {168, 8, 73, 25}, 1, "OK"),

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/settings_store.h"
-#include "display/custom_colors.h"
+#include "display/custom_colours.h"
 #include "forms/combo_box.h"
 #include "forms/form.h"
 #include "forms/platform.h"
@@ -17,11 +17,11 @@ namespace orv::coloureditor {
 // every opening and discarded when it closes.
 class ColorForm : public forms::Form {
   public:
-    static constexpr int kBands = display::CustomColors::kBands;
+    static constexpr int kBands = display::CustomColours::kBands;
 
     // mainColourEntry: the entry selected in the main window's colour list when it opens.
     ColorForm(forms::Platform& platform, app::SettingsStore& store,
-              display::CustomColors& customColors, std::string appTitle, int mainColourEntry);
+              display::CustomColours& customColors, std::string appTitle, int mainColourEntry);
 
     forms::Frame fraCol;
     std::array<std::unique_ptr<forms::PictureBox>, kBands> pctCol;
@@ -50,7 +50,7 @@ class ColorForm : public forms::Form {
 
     forms::Platform& platform_;
     app::SettingsStore& store_;
-    display::CustomColors& customColors_;
+    display::CustomColours& customColors_;
     std::string appTitle_;
     int mainColourEntry_;
 };

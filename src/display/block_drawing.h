@@ -2,39 +2,61 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "display/canvas.h"
+#include "display/custom_colours.h"
 #include "display/level_colours.h"
-#include "forms/check_box.h"
-#include "forms/combo_box.h"
 
 namespace orv::display {
 
-// Draws one block of samples onto the pane in the style selected in the style list.
-class FrameRenderer {
+inline constexpr int kBlockSamples = 256;
+using Block = std::array<std::uint8_t, kBlockSamples>;  // one block, 128 = silence
+
+// What a block is drawn with.
+struct DrawSettings {
+    int style = 0;      // index of the style list, 0..24 (outside: draws nothing)
+    int scheme = 0;     // index of the colour list, 0..14 (11..14 are the four user schemes)
+    bool clear = true;  // clear the pane before the block
+    int penWidth = 1;   // 1..4
+};
+
+// Settings that can change while a block is drawn: a message box's event pump lets the user
+// choose another style, say. The drawing asks again for every sample.
+class DrawSettingsSource {
+  public:
+    virtual ~DrawSettingsSource() = default;
+    virtual DrawSettings drawSettings() const = 0;
+};
+
+// Draws blocks onto one pane, exactly as the Windows program's pane gets them; keeps the state
+// that lives across blocks (the sweeping style's column). Allocates nothing per block.
+class BlockDrawing {
   public:
     static constexpr int kStyles = 25;
     static constexpr int kSamplesDrawn = 255;  // the last byte of a block is never drawn
 
-    using Block = std::array<std::uint8_t, 256>;
+    BlockDrawing(Canvas& pane, const CustomColours& colours);
 
-    FrameRenderer(const forms::ComboBox& cmbStyle, const forms::CheckBox& chkCLS,
-                  LevelColours& levelColours, Canvas& pane, const Block& SampleBuffer);
+    // Clears the pane first when the settings say so, then draws samples 0..254.
+    void draw(const Block& block, const DrawSettings& settings);
+    // The same with settings read anew for every sample: a change made meanwhile applies from
+    // the next sample on.
+    void draw(const Block& block, const DrawSettingsSource& settings);
 
-    // Clears the pane first when the clear option is ticked, then draws samples 0..254. The
-    // style is read anew for every sample; an index outside the styles draws nothing.
-    void DrawFrame();
+    // Told of a level above 256 (none of an 8-bit block reaches it). May be empty.
+    void reportOverRange(std::function<void(int level)> report);
 
     // The column of the sweeping style: it steps once a block and wraps from 255 to 0. It lives
-    // as long as the renderer; nothing else resets it.
+    // as long as the drawing; nothing else resets it.
     std::int16_t SweepColumn = 0;
 
   private:
-    const forms::ComboBox& cmbStyle_;
-    const forms::CheckBox& chkCLS_;
-    LevelColours& levelColours_;
+    template <typename Settings>
+    void drawWith(const Block& block, const Settings& settingsNow);
+
     Canvas& pane_;
-    const Block& sampleBuffer_;
+    LevelColours levels_;
 };
 
 }  // namespace orv::display

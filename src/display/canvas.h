@@ -2,11 +2,11 @@
 
 #include <string_view>
 
-#include "forms/picture_box.h"
+#include "pixels/colour.h"
 
 namespace orv::display {
 
-using forms::Colour;
+using pixels::Colour;
 
 // A point of the pane in pixels, origin top-left, y growing downward. Coordinates stay in single
 // precision until the pane turns them into pixels.

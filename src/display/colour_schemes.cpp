@@ -6,8 +6,8 @@
 namespace orv::display {
 namespace {
 
-constexpr forms::Colour rgb(int r, int g, int b) {
-    return static_cast<forms::Colour>(r + 256 * g + 65536 * b);
+constexpr Colour rgb(int r, int g, int b) {
+    return static_cast<Colour>(r + 256 * g + 65536 * b);
 }
 
 // Sixteen bands, not all 16 wide: 128..142 is 14 and 206..224 is 18.
@@ -37,13 +37,13 @@ constexpr std::array kSpectrum2 = {rgb(200, 0, 0),   rgb(250, 0, 25),  rgb(243, 
 
 using Kind = ColourScheme::Kind;
 
-constexpr ColourScheme one(forms::Colour colour) {
+constexpr ColourScheme one(Colour colour) {
     return {Kind::OneColour, colour, {}, {}, 0};
 }
 
 template <std::size_t N>
 constexpr ColourScheme banded(const std::array<int, N>& uppers,
-                              const std::array<forms::Colour, N>& colours) {
+                              const std::array<Colour, N>& colours) {
     return {Kind::Bands, 0, uppers, colours, 0};
 }
 

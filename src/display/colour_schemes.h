@@ -2,19 +2,21 @@
 
 #include <span>
 
-#include "forms/picture_box.h"
+#include "pixels/colour.h"
 
 namespace orv::display {
+
+using pixels::Colour;
 
 // How a colour scheme paints a level. Levels fall into half-open bands, lower < level <= upper;
 // a scheme's bands follow each other from 0 upward, each starting where the one before ends.
 struct ColourScheme {
     enum class Kind { OneColour, Bands, UserBands };
     Kind kind;
-    forms::Colour colour;                  // OneColour: the colour of every level
-    std::span<const int> uppers;           // Bands, UserBands: each band's upper bound, ascending
-    std::span<const forms::Colour> bands;  // Bands: each band's colour
-    int userScheme;                        // UserBands: the row of the user colours
+    Colour colour;                  // OneColour: the colour of every level
+    std::span<const int> uppers;    // Bands, UserBands: each band's upper bound, ascending
+    std::span<const Colour> bands;  // Bands: each band's colour
+    int userScheme;                 // UserBands: the row of the user colours
 };
 
 // The fifteen entries of the colour list, in its order.

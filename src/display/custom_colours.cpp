@@ -1,4 +1,4 @@
-#include "display/custom_colors.h"
+#include "display/custom_colours.h"
 
 #include <charconv>
 #include <cstdint>
@@ -9,12 +9,12 @@ namespace {
 
 struct Converted {
     bool ok;
-    forms::Colour value;
+    Colour value;
 };
 
 Converted inRange(std::int64_t value) {
-    if (value < 0 || value > CustomColors::kLargestColour) return {false, 0};
-    return {true, static_cast<forms::Colour>(value)};
+    if (value < 0 || value > CustomColours::kLargestColour) return {false, 0};
+    return {true, static_cast<Colour>(value)};
 }
 
 // Whole decimal text, as the settings store holds a colour; nothing before or after the digits.
@@ -29,26 +29,26 @@ Converted fromText(const std::string& text) {
 struct ToColour {
     Converted operator()(std::monostate /*empty*/) const { return {true, 0}; }
     Converted operator()(const std::string& text) const { return fromText(text); }
-    Converted operator()(forms::Colour number) const { return inRange(number); }
+    Converted operator()(Colour number) const { return inRange(number); }
 };
 
 }  // namespace
 
-void CustomColors::set(int k, int b, Cell value) {
+void CustomColours::set(int k, int b, Cell value) {
     cells_.at(k).at(b) = std::move(value);
 }
 
-const CustomColors::Cell& CustomColors::cell(int k, int b) const {
+const CustomColours::Cell& CustomColours::cell(int k, int b) const {
     return cells_.at(k).at(b);
 }
 
-forms::Colour CustomColors::colour(int k, int b) const {
+Colour CustomColours::colour(int k, int b) const {
     return colourOf(cell(k, b), b);
 }
 
-forms::Colour CustomColors::colourOf(const Cell& cell, int b) {
+Colour CustomColours::colourOf(const Cell& cell, int b) {
     const Converted converted = std::visit(ToColour{}, cell);
-    return converted.ok ? converted.value : DefaultCustomColors.at(b);
+    return converted.ok ? converted.value : kDefaultCustomColours.at(b);
 }
 
 }  // namespace orv::display

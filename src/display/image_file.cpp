@@ -32,7 +32,7 @@ std::array<std::uint8_t, 3> rgbOf(std::uint32_t pixel) {  // 0x00RRGGBB
             static_cast<std::uint8_t>(pixel)};
 }
 
-std::span<const std::uint32_t> pixelsOf(const forms::RasterView& picture) {
+std::span<const std::uint32_t> pixelsOf(const pixels::RasterView& picture) {
     return {picture.pixels,
             static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height)};
 }
@@ -50,7 +50,7 @@ std::vector<std::uint32_t> paletteOf(std::span<const std::uint32_t> pixels) {
 
 }  // namespace
 
-std::vector<std::uint8_t> encode_png(const forms::RasterView& picture) {
+std::vector<std::uint8_t> encode_png(const pixels::RasterView& picture) {
     const std::span<const std::uint32_t> pixels = pixelsOf(picture);
     const std::vector<std::uint32_t> palette = paletteOf(pixels);
     const bool indexed = !palette.empty();
@@ -91,14 +91,14 @@ std::vector<std::uint8_t> encode_png(const forms::RasterView& picture) {
     return png;
 }
 
-bool write_png(const std::filesystem::path& file, const forms::RasterView& picture) {
+bool write_png(const std::filesystem::path& file, const pixels::RasterView& picture) {
     const std::vector<std::uint8_t> png = encode_png(picture);
     std::ofstream out(file, std::ios::binary);
     out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
     return static_cast<bool>(out);
 }
 
-bool write_ppm(const std::filesystem::path& file, const forms::RasterView& picture) {
+bool write_ppm(const std::filesystem::path& file, const pixels::RasterView& picture) {
     std::ofstream out(file, std::ios::binary);
     out << "P6\n" << picture.width << ' ' << picture.height << "\n255\n";
     for (const std::uint32_t pixel : pixelsOf(picture)) {

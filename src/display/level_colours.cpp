@@ -1,7 +1,5 @@
 #include "display/level_colours.h"
 
-#include <utility>
-
 #include "display/colour_schemes.h"
 
 namespace orv::display {
@@ -11,30 +9,21 @@ constexpr int kHighestLevel = 256;
 
 }  // namespace
 
-LevelColours::LevelColours(const forms::ComboBox& cmbColor, const CustomColors& customColors,
-                           forms::Platform& platform, std::string appTitle)
-    : cmbColor_(cmbColor),
-      customColors_(customColors),
-      platform_(platform),
-      appTitle_(std::move(appTitle)) {}
-
-forms::Colour LevelColours::LevelColor(int level) {
+Colour LevelColours::LevelColor(int level, int scheme) const {
     if (level > kHighestLevel) {
-        platform_.msgBox("Хе хе! Бит больше " + std::to_string(level), forms::msgbox::kNoIcon,
-                         appTitle_);
+        if (reportOverRange) reportOverRange(level);
         return 0;
     }
     const auto schemes = colourSchemes();
-    const int entry = cmbColor_.listIndex();
-    if (entry < 0 || entry >= static_cast<int>(schemes.size())) return 0;
-    const ColourScheme& scheme = schemes[static_cast<std::size_t>(entry)];
-    if (scheme.kind == ColourScheme::Kind::OneColour) return scheme.colour;
-    const int band = bandOf(level, scheme.uppers);
+    if (scheme < 0 || scheme >= static_cast<int>(schemes.size())) return 0;
+    const ColourScheme& entry = schemes[static_cast<std::size_t>(scheme)];
+    if (entry.kind == ColourScheme::Kind::OneColour) return entry.colour;
+    const int band = bandOf(level, entry.uppers);
     if (band < 0) return 0;
-    if (scheme.kind == ColourScheme::Kind::UserBands) {
-        return customColors_.colour(scheme.userScheme, band);
+    if (entry.kind == ColourScheme::Kind::UserBands) {
+        return customColours_.colour(entry.userScheme, band);
     }
-    return scheme.bands[static_cast<std::size_t>(band)];
+    return entry.bands[static_cast<std::size_t>(band)];
 }
 
 }  // namespace orv::display

@@ -1,29 +1,26 @@
 #pragma once
 
-#include <string>
+#include <functional>
 
-#include "display/custom_colors.h"
-#include "forms/combo_box.h"
-#include "forms/platform.h"
+#include "display/custom_colours.h"
 
 namespace orv::display {
 
-// Turns a sample's level into the colour it is drawn in, under the scheme selected in the colour
-// list at the moment of the call, so a new choice applies from the next sample drawn.
+// Turns a sample's level into the colour it is drawn in under one entry of the colour list.
 class LevelColours {
   public:
-    LevelColours(const forms::ComboBox& cmbColor, const CustomColors& customColors,
-                 forms::Platform& platform, std::string appTitle);
+    explicit LevelColours(const CustomColours& customColours) : customColours_(customColours) {}
 
-    // A level above 256 is reported in a message box and painted black. No scheme selected, or
-    // a level in none of the scheme's bands (0 or below), is black too.
-    forms::Colour LevelColor(int level);
+    // scheme: the entry of the colour list. A level above 256 is reported and painted black (no
+    // 8-bit sample reaches it). An entry outside the list, or a level in none of the scheme's
+    // bands (0 or below), is black too.
+    Colour LevelColor(int level, int scheme) const;
+
+    // Told of a level above 256; the main window shows it in a message box. May be empty.
+    std::function<void(int level)> reportOverRange;
 
   private:
-    const forms::ComboBox& cmbColor_;
-    const CustomColors& customColors_;
-    forms::Platform& platform_;
-    std::string appTitle_;
+    const CustomColours& customColours_;
 };
 
 }  // namespace orv::display

@@ -22,10 +22,7 @@ std::int64_t toWhole(float value) {
     return static_cast<std::int64_t>(std::floor(v + 0.5));
 }
 
-// 0x00BBGGRR to the bitmap's 0x00RRGGBB, and back (the swap is its own inverse).
-constexpr std::uint32_t swapRedBlue(std::uint32_t c) {
-    return ((c & 0xFFU) << 16) | (c & 0xFF00U) | ((c >> 16) & 0xFFU);
-}
+using pixels::swapRedBlue;
 
 std::int64_t floorDiv(std::int64_t n, std::int64_t d) {  // d > 0
     const std::int64_t q = n / d;

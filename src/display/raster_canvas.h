@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "display/canvas.h"
-#include "forms/picture_box.h"
+#include "pixels/raster_view.h"
 
 namespace orv::display {
 
@@ -31,7 +31,7 @@ namespace orv::display {
 //   the rounded pen; the rest of the cell stays as it was. The pen width does not apply to text.
 //   Bytes outside the printable ASCII range leave an empty cell.
 // - Whatever falls outside the buffer is dropped.
-class RasterCanvas final : public Canvas, public forms::RasterSource {
+class RasterCanvas final : public Canvas, public pixels::RasterSource {
   public:
     static constexpr int kPaneSize = 260;
 
@@ -41,7 +41,7 @@ class RasterCanvas final : public Canvas, public forms::RasterSource {
     int height() const { return height_; }
     // Rows top-down, each pixel 0x00RRGGBB.
     std::span<const std::uint32_t> pixels() const { return pixels_; }
-    forms::RasterView raster() const override { return {width_, height_, pixels_.data()}; }
+    pixels::RasterView raster() const override { return {width_, height_, pixels_.data()}; }
     // The colour of one pixel as 0x00BBGGRR; 0 outside the buffer.
     Colour pixel(int x, int y) const;
 

@@ -15,9 +15,9 @@ constexpr std::int16_t i16(int value) {
     return static_cast<std::int16_t>(value);
 }
 
-constexpr forms::Colour kBlack = 0;
-constexpr forms::Colour kYellow = 0x00FFFF;  // (255, 255, 0)
-constexpr forms::Colour kCyan = 0xFFFF00;    // (0, 255, 255)
+constexpr Colour kBlack = 0;
+constexpr Colour kYellow = 0x00FFFF;  // (255, 255, 0)
+constexpr Colour kCyan = 0xFFFF00;    // (0, 255, 255)
 constexpr double kCentre = 128;
 
 // "Обычный": a bar from the sample down to the bottom edge.
@@ -158,7 +158,7 @@ void matrix(StyleContext& ctx, const Sample& s) {
 // colour's bytes; a colour that falls below zero is drawn black.
 void threads(StyleContext& ctx, const Sample& s) {
     const std::int32_t colour = static_cast<std::int32_t>(ctx.colourOf(s)) - s.v;
-    ctx.pane.line(0, s.i, 255, s.i, colour < 0 ? kBlack : static_cast<forms::Colour>(colour));
+    ctx.pane.line(0, s.i, 255, s.i, colour < 0 ? kBlack : static_cast<Colour>(colour));
 }
 
 constexpr std::array<Style, 25> kStyles = {

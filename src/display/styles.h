@@ -23,10 +23,11 @@ struct Sample {
 // What a style draws with.
 struct StyleContext {
     Canvas& pane;
-    LevelColours& levels;
+    const LevelColours& levels;
     std::int16_t& sweepColumn;
+    int scheme;  // the colour list's entry, read for this sample
     // The sample's colour; a style asks for it just before the stroke that uses it.
-    forms::Colour colourOf(const Sample& s) const { return levels.LevelColor(s.v); }
+    Colour colourOf(const Sample& s) const { return levels.LevelColor(s.v, scheme); }
 };
 
 using Style = void (*)(StyleContext& context, const Sample& sample);

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "forms/control.h"
+#include "pixels/colour.h"
+#include "pixels/raster_view.h"
 
 namespace orv::forms {
 
@@ -15,22 +16,10 @@ struct ImageRef {
     bool operator==(const ImageRef&) const = default;
 };
 
-// Colour as 0x00BBGGRR, red in the low byte.
-using Colour = std::uint32_t;
-
-// A picture the program draws into, shown by a picture box: rows top-down, each pixel 0x00RRGGBB
-// (the layout of a 32-bit device-independent bitmap).
-struct RasterView {
-    int width = 0;
-    int height = 0;
-    const std::uint32_t* pixels = nullptr;
-};
-
-class RasterSource {
-  public:
-    virtual ~RasterSource() = default;
-    virtual RasterView raster() const = 0;
-};
+using pixels::Colour;
+// A drawn picture a picture box shows.
+using pixels::RasterSource;
+using pixels::RasterView;
 
 // A picture box: shows a picture or a background colour, and serves as a bitmap button.
 class PictureBox : public Control {

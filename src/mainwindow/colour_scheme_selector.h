@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "app/settings_store.h"
-#include "display/custom_colors.h"
+#include "display/custom_colours.h"
 #include "mainwindow/main_form.h"
 #include "mainwindow/skin.h"
 
@@ -17,7 +17,7 @@ class ColourSchemeSelector {
     static constexpr int kFirstCustomEntry = 11;
 
     ColourSchemeSelector(MainForm& frmMain, const Skin& skin, app::SettingsStore& store,
-                         display::CustomColors& customColors, std::string appTitle)
+                         display::CustomColours& customColors, std::string appTitle)
         : frmMain_(frmMain),
           skin_(skin),
           store_(store),
@@ -36,7 +36,7 @@ class ColourSchemeSelector {
     MainForm& frmMain_;
     const Skin& skin_;
     app::SettingsStore& store_;
-    display::CustomColors& customColors_;
+    display::CustomColours& customColors_;
     std::string appTitle_;
 };
 

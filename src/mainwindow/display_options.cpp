@@ -1,11 +1,11 @@
-#include "display/display_options.h"
+#include "mainwindow/display_options.h"
 
 #include <charconv>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-namespace orv::display {
+namespace orv::mainwindow {
 namespace {
 
 constexpr int kSweepStyle = 22;
@@ -25,12 +25,8 @@ int val(std::string_view text) {
 
 }  // namespace
 
-DisplayOptions::DisplayOptions(mainwindow::MainForm& frmMain, Canvas& pane)
-    : frmMain_(frmMain), pane_(pane) {}
-
 void DisplayOptions::wire() {
     frmMain_.cmbStyle.onClick = [this] { cmbStyle_Click(); };
-    frmMain_.cmbZoom.onClick = [this] { cmbZoom_Click(); };
     frmMain_.chkShowMap.onClick = [this] { chkShowMap_Click(); };
     frmMain_.pctSpec.onMouseDown = [this](forms::MouseButton button, int shift, float x, float y) {
         pctSpec_MouseDown(button, shift, x, y);
@@ -45,13 +41,9 @@ void DisplayOptions::cmbStyle_Click() {
     }
 }
 
-void DisplayOptions::cmbZoom_Click() {
-    pane_.setDrawWidth(frmMain_.cmbZoom.listIndex() + 1);
-}
-
 void DisplayOptions::chkShowMap_Click() {
     const bool shown = frmMain_.chkShowMap.value() != 0;
-    constexpr auto kLines = static_cast<std::size_t>(mainwindow::MainForm::kGridLines);
+    constexpr auto kLines = static_cast<std::size_t>(MainForm::kGridLines);
     for (std::size_t k = 1; k <= kLines; ++k) {
         if (k < frmMain_.vl.size()) frmMain_.vl[k]->setVisible(shown);
         if (k < frmMain_.hl.size()) frmMain_.hl[k]->setVisible(shown);
@@ -73,4 +65,4 @@ void DisplayOptions::pctSpec_MouseDown(forms::MouseButton button, int /*shift*/,
     list.setListIndex(val(list.tag));
 }
 
-}  // namespace orv::display
+}  // namespace orv::mainwindow

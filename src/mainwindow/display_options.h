@@ -2,17 +2,17 @@
 
 #include <functional>
 
-#include "display/canvas.h"
 #include "forms/control.h"
 #include "mainwindow/main_form.h"
 
-namespace orv::display {
+namespace orv::mainwindow {
 
-// The main window's controls that steer the drawing: the style list, the pen width, the grid
-// and stepping through the styles by clicking into the pane.
+// The main window's controls that steer the drawing: the style list, the grid and stepping
+// through the styles by clicking into the pane. The pen width needs no handler: the drawing
+// reads it from the zoom list (PaneDrawing).
 class DisplayOptions {
   public:
-    DisplayOptions(mainwindow::MainForm& frmMain, Canvas& pane);
+    explicit DisplayOptions(MainForm& frmMain) : frmMain_(frmMain) {}
 
     // Installs the handlers below on the main window's controls.
     void wire();
@@ -20,8 +20,6 @@ class DisplayOptions {
     // Every style starts its blocks on a cleared pane except the sweeping one (22), which builds
     // up its columns and switches to the colour scheme made for it (9).
     void cmbStyle_Click();
-    // Pen width = the list's index + 1.
-    void cmbZoom_Click();
     // Shows or hides the grid lines, then sets the pop-up menu's mark to match.
     void chkShowMap_Click();
     // Left steps the style counter up, right down, wrapping at both ends; any button then
@@ -33,8 +31,7 @@ class DisplayOptions {
     std::function<void(bool)> setGridMenuMark;
 
   private:
-    mainwindow::MainForm& frmMain_;
-    Canvas& pane_;
+    MainForm& frmMain_;
 };
 
-}  // namespace orv::display
+}  // namespace orv::mainwindow

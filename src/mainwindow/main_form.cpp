@@ -1,42 +1,32 @@
 #include "mainwindow/main_form.h"
 
 #include <initializer_list>
+#include <span>
 #include <string>
+#include <string_view>
 #include <utility>
+
+#include "display/grid.h"
+#include "display/style_names.h"
 
 namespace orv::mainwindow {
 namespace {
 
-std::vector<std::string> styleItems() {
-    return {"Обычный",        "Осевой",           "Точечный",      "Линейный",
-            "Кольца",         "Паралель",         "Растяжка",      "Перевёрнутый",
-            "Прямоугольники", "Вертикально",      "Перо",          "Диагональ",
-            "Басовик",        "Квадратик",        "Магия (Точки)", "Магия (Линии)",
-            "Колос",          "Вертик. синусоид", "Осилограф",     "Осилограф (Амп)",
-            "Блеск",          "Millenium",        "Щелк",          "Матрица",
-            "Нитки"};
-}
-
-std::vector<std::string> colourItems() {
-    return {"Смещанный", "Синий",          "Голубой",        "Зелённый",       "Лиловый",
-            "Красный",   "Белый",          "Жёлтый",         "Радужный",       "Спектр 1",
-            "Спектр 2",  "Польз. схема 1", "Польз. схема 2", "Польз. схема 3", "Польз. схема 4"};
+std::vector<std::string> itemsOf(std::span<const std::string_view> names) {
+    return {names.begin(), names.end()};
 }
 
 std::vector<std::string> zoomItems() {
     return {"Нормальный (x1)", "Двухкратное (x2)", "Трёхкратный (x3)", "Четырёхкратное (x4)"};
 }
 
-constexpr forms::Colour kGridColour = 0x004000;  // (0, 64, 0)
-constexpr int kGridSpan = 256;
-
 }  // namespace
 
 MainForm::MainForm(forms::FormHost* host)
     : Form("frmMain", kClientWidth, kClientHeight, forms::BorderStyle::None, host),
       pctSpec("pctSpec", {13, 40, 260, 260}, 0, 0x000000),
-      cmbStyle("cmbStyle", {296, 128, 162, 21}, 1, styleItems()),
-      cmbColor("cmbColor", {296, 167, 126, 21}, 2, colourItems()),
+      cmbStyle("cmbStyle", {296, 128, 162, 21}, 1, itemsOf(display::styleNames())),
+      cmbColor("cmbColor", {296, 167, 126, 21}, 2, itemsOf(display::schemeNames())),
       cmbZoom("cmbZoom", {296, 206, 162, 21}, 3, zoomItems()),
       chkOnTop("chkOnTop", {297, 243, 13, 13}, 4, 0),
       chkShowMap("chkShowMap", {297, 261, 13, 13}, 5, 0),
@@ -55,10 +45,10 @@ MainForm::MainForm(forms::FormHost* host)
              &cmdStop, &cmdAbout, &cmdCustom, &cmdExit}) {
         add(*control);
     }
-    vl.push_back(std::make_unique<forms::Line>("vl", forms::Line::Ends{0, 0, 0, kGridSpan},
-                                               kGridColour, false));
-    hl.push_back(std::make_unique<forms::Line>("hl", forms::Line::Ends{0, 0, kGridSpan, 0},
-                                               kGridColour, false));
+    vl.push_back(std::make_unique<forms::Line>("vl", forms::Line::Ends{0, 0, 0, display::kGridSpan},
+                                               display::kGridColour, false));
+    hl.push_back(std::make_unique<forms::Line>("hl", forms::Line::Ends{0, 0, display::kGridSpan, 0},
+                                               display::kGridColour, false));
     vl[0]->setContainer(&pctSpec);
     hl[0]->setContainer(&pctSpec);
     add(*vl[0]);
@@ -66,7 +56,7 @@ MainForm::MainForm(forms::FormHost* host)
 }
 
 void MainForm::loadGridLine(int i) {
-    const int at = 10 * i - 2;
+    const int at = display::gridLineAt(i);
     forms::Line::Ends v = vl[0]->ends();
     v.x1 = v.x2 = at;
     forms::Line::Ends h = hl[0]->ends();

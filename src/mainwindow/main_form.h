@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "display/grid.h"
 #include "forms/check_box.h"
 #include "forms/combo_box.h"
 #include "forms/form.h"
@@ -16,7 +17,7 @@ class MainForm : public forms::Form {
   public:
     static constexpr int kClientWidth = 473;
     static constexpr int kClientHeight = 314;
-    static constexpr int kGridLines = 26;
+    static constexpr int kGridLines = display::kGridLines;
 
     explicit MainForm(forms::FormHost* host);
 

@@ -6,15 +6,10 @@
 #include <cstdint>
 #include <string>
 
-#include "display/custom_colors.h"
-#include "display/frame_renderer.h"
-#include "display/level_colours.h"
+#include "display/block_drawing.h"
+#include "display/custom_colours.h"
 #include "display/raster_canvas.h"
-#include "forms/check_box.h"
-#include "forms/combo_box.h"
-#include "forms/platform.h"
 #include "program_session.h"
-#include "quiet_platform.h"
 
 namespace orvanta::e2e {
 namespace {
@@ -54,26 +49,17 @@ TEST_F(Capture, StartCapturesAndDrawsUntilStop) {
 // but for the style, scheme and pen width; twice, so that what carries over between blocks
 // (the number style's colour) has settled.
 Image Expected(int style, int scheme, int zoom, std::uint8_t level) {
-    std::vector<std::string> styles(25), schemes(15);
-    orv::forms::ComboBox cmbStyle("cmbStyle", {}, 1, styles);
-    orv::forms::ComboBox cmbColor("cmbColor", {}, 2, schemes);
-    orv::forms::CheckBox chkCLS("chkCLS", {}, 6, 1);
-    cmbStyle.setListIndex(style);
-    cmbColor.setListIndex(scheme);
-    orv::display::CustomColors custom;
+    orv::display::CustomColours custom;
     for (int k = 0; k < 4; ++k) {
-        for (int b = 0; b < 16; ++b) custom.set(k, b, orv::display::DefaultCustomColors.at(b));
+        for (int b = 0; b < 16; ++b) custom.set(k, b, orv::display::kDefaultCustomColours.at(b));
     }
-    // The renderer gets no level above 255, so the platform is never asked for anything.
-    orv::testing::QuietPlatform platform;
-    orv::display::LevelColours colours(cmbColor, custom, platform, "Orvanta 2");
     orv::display::RasterCanvas pane;
-    pane.setDrawWidth(zoom + 1);
-    std::array<std::uint8_t, 256> block{};
+    orv::display::Block block{};
     block.fill(level);
-    orv::display::FrameRenderer renderer(cmbStyle, chkCLS, colours, pane, block);
-    renderer.DrawFrame();
-    renderer.DrawFrame();
+    orv::display::BlockDrawing drawing(pane, custom);
+    const orv::display::DrawSettings settings{style, scheme, true, zoom + 1};
+    drawing.draw(block, settings);
+    drawing.draw(block, settings);
     Image image{pane.width(), pane.height(), {}};
     for (int y = 0; y < pane.height(); ++y) {
         for (int x = 0; x < pane.width(); ++x) image.pixels.push_back(pane.pixel(x, y));

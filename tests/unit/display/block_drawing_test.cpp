@@ -1,4 +1,4 @@
-#include "display/frame_renderer.h"
+#include "display/block_drawing.h"
 
 #include <gtest/gtest.h>
 
@@ -8,80 +8,82 @@
 #include <string>
 #include <vector>
 
+#include "display/level_colours.h"
 #include "display_fakes.h"
-#include "mainwindow/main_form.h"
 
 namespace orv::display {
 namespace {
 
 using test::Stroke;
 
-constexpr forms::Colour kGreen = 0x00FF00;
-constexpr forms::Colour kYellow = 0x00FFFF;
-constexpr forms::Colour kCyan = 0xFFFF00;
+constexpr Colour kGreen = 0x00FF00;
+constexpr Colour kYellow = 0x00FFFF;
+constexpr Colour kCyan = 0xFFFF00;
 
-class FrameRendererTest : public ::testing::Test {
+class BlockDrawingTest : public ::testing::Test {
   protected:
-    FrameRendererTest() {
-        frm.cmbColor.setListIndex(8);  // "Радужный": a different colour every 16 levels
-        frm.cmbStyle.setListIndex(0);
+    BlockDrawingTest() {
+        scheme(8);  // "Радужный": a different colour every 16 levels
+        style(0);
     }
     void fill(int v) { block.fill(static_cast<std::uint8_t>(v)); }
-    void style(int index) { frm.cmbStyle.setListIndex(index); }
-    forms::Colour c(int v) { return levels.LevelColor(v); }
+    void style(int index) { settings.now.style = index; }
+    void scheme(int entry) { settings.now.scheme = entry; }
+    void clearing(bool clear) { settings.now.clear = clear; }
+    Colour c(int v) { return levels.LevelColor(v, settings.now.scheme); }
+    void drawBlock() { drawing.draw(block, settings); }
     std::vector<Stroke> draw() {
         pane.strokes.clear();
-        renderer.DrawFrame();
+        drawBlock();
         return pane.drawn();
     }
 
-    test::RecordingPlatform platform;
-    mainwindow::MainForm frm{nullptr};
-    CustomColors custom;
-    LevelColours levels{frm.cmbColor, custom, platform, "Orvanta 2"};
+    CustomColours custom;
+    LevelColours levels{custom};
+    test::LiveSettings settings;
     test::RecordingCanvas pane;
-    FrameRenderer::Block block{};
-    FrameRenderer renderer{frm.cmbStyle, frm.chkCLS, levels, pane, block};
+    Block block{};
+    BlockDrawing drawing{pane, custom};
 };
 
 struct StyleCase {
     int style;
     // The strokes for sample i = 7 of a block whose every sample is 201.
-    std::function<std::vector<Stroke>(forms::Colour c)> strokes;
+    std::function<std::vector<Stroke>(Colour c)> strokes;
 };
 
-TEST_F(FrameRendererTest, EachStyleDrawsItsStrokeForASample) {
+TEST_F(BlockDrawingTest, EachStyleDrawsItsStrokeForASample) {
     constexpr float i = 7;
     constexpr float v = 201;
     using namespace test;
     const std::vector<StyleCase> cases = {
-        {0, [](forms::Colour c) { return std::vector{line(i, v, i, 256, c)}; }},
-        {1, [](forms::Colour c) { return std::vector{line(i, v, i, 128, c)}; }},
-        {2, [](forms::Colour c) { return std::vector{point(i, v, c)}; }},
-        {3, [](forms::Colour c) { return std::vector{line(i - 1, v, i, v, c)}; }},
-        {4, [](forms::Colour c) { return std::vector{circle(i, v, 2, c)}; }},
+        {0, [](Colour c) { return std::vector{line(i, v, i, 256, c)}; }},
+        {1, [](Colour c) { return std::vector{line(i, v, i, 128, c)}; }},
+        {2, [](Colour c) { return std::vector{point(i, v, c)}; }},
+        {3, [](Colour c) { return std::vector{line(i - 1, v, i, v, c)}; }},
+        {4, [](Colour c) { return std::vector{circle(i, v, 2, c)}; }},
         {5,
-         [](forms::Colour) {
+         [](Colour) {
              return std::vector{point(i, 45, kYellow), point(i, 211, kCyan)};
          }},
-        {6, [](forms::Colour c) { return std::vector{line(i, 27.5F, i, 228.5F, c)}; }},
-        {7, [](forms::Colour c) { return std::vector{line(i, 0, i, v, c)}; }},
-        {8, [](forms::Colour c) { return std::vector{box(2 * i - 2, v, 2 * i, v, c)}; }},
-        {9, [](forms::Colour c) { return std::vector{line(v, i - 1, v, i, c)}; }},
-        {10, [](forms::Colour c) { return std::vector{line(i, 128, i + 10, v, c)}; }},
-        {11, [](forms::Colour c) { return std::vector{line(i, v, v, i, c)}; }},
-        {12, [](forms::Colour c) { return std::vector{circle(128, 128, 100.5F, c)}; }},
-        {13, [](forms::Colour c) { return std::vector{box(100, 100, 156, 156, c)}; }},
+        {6, [](Colour c) { return std::vector{line(i, 27.5F, i, 228.5F, c)}; }},
+        {7, [](Colour c) { return std::vector{line(i, 0, i, v, c)}; }},
+        {8, [](Colour c) { return std::vector{box(2 * i - 2, v, 2 * i, v, c)}; }},
+        {9, [](Colour c) { return std::vector{line(v, i - 1, v, i, c)}; }},
+        {10, [](Colour c) { return std::vector{line(i, 128, i + 10, v, c)}; }},
+        {11, [](Colour c) { return std::vector{line(i, v, v, i, c)}; }},
+        {12, [](Colour c) { return std::vector{circle(128, 128, 100.5F, c)}; }},
+        {13, [](Colour c) { return std::vector{box(100, 100, 156, 156, c)}; }},
         {17,
-         [](forms::Colour c) {
+         [](Colour c) {
              return std::vector{line(v, static_cast<float>(-254 * std::cos(6 / 30.0)), v,
                                      static_cast<float>(-254 * std::cos(7 / 30.0)), c)};
          }},
-        {18, [](forms::Colour c) { return std::vector{box(35, 128, 40, v, c)}; }},
-        {19, [](forms::Colour c) { return std::vector{filledBox(35, 128, 40, v, c)}; }},
-        {20, [](forms::Colour c) { return std::vector{line(128, 128, v, i, c)}; }},
-        {22, [](forms::Colour c) { return std::vector{point(0, i, c)}; }},
-        {24, [](forms::Colour c) { return std::vector{line(0, i, 255, i, c - 201)}; }},
+        {18, [](Colour c) { return std::vector{box(35, 128, 40, v, c)}; }},
+        {19, [](Colour c) { return std::vector{filledBox(35, 128, 40, v, c)}; }},
+        {20, [](Colour c) { return std::vector{line(128, 128, v, i, c)}; }},
+        {22, [](Colour c) { return std::vector{point(0, i, c)}; }},
+        {24, [](Colour c) { return std::vector{line(0, i, 255, i, c - 201)}; }},
     };
     fill(201);
     for (const StyleCase& sc : cases) {
@@ -97,7 +99,7 @@ TEST_F(FrameRendererTest, EachStyleDrawsItsStrokeForASample) {
 
 // The polar point of sample i lies at half the level from the centre and turns by -0.05 a
 // sample; the level adds whole turns of 4 x 3.14159, a hair short of 4 pi.
-TEST_F(FrameRendererTest, PolarStylesPlaceSamplesOnTheTurningPoint) {
+TEST_F(BlockDrawingTest, PolarStylesPlaceSamplesOnTheTurningPoint) {
     const auto polar = [](int i, int v) {
         const double theta = -0.05 * (i + 1) - v * (4 * std::numbers::pi - 4 * 3.14159);
         return PanePoint{static_cast<float>(128 + v / 2.0 * std::cos(theta)),
@@ -120,7 +122,7 @@ TEST_F(FrameRendererTest, PolarStylesPlaceSamplesOnTheTurningPoint) {
     }
 }
 
-TEST_F(FrameRendererTest, ConnectedStylesStartFromTheOriginAfterAClear) {
+TEST_F(BlockDrawingTest, ConnectedStylesStartFromTheOriginAfterAClear) {
     fill(90);
     block[0] = 60;
     const std::vector<std::pair<int, Stroke>> cases = {
@@ -138,8 +140,8 @@ TEST_F(FrameRendererTest, ConnectedStylesStartFromTheOriginAfterAClear) {
     }
 }
 
-TEST_F(FrameRendererTest, WithoutClearingAConnectedStyleGoesOnFromTheLastBlocksEnd) {
-    frm.chkCLS.setValue(0);
+TEST_F(BlockDrawingTest, WithoutClearingAConnectedStyleGoesOnFromTheLastBlocksEnd) {
+    clearing(false);
     style(3);
     fill(40);
     block[254] = 70;
@@ -150,12 +152,12 @@ TEST_F(FrameRendererTest, WithoutClearingAConnectedStyleGoesOnFromTheLastBlocksE
     EXPECT_EQ(pane.strokes.front().kind, Stroke::Kind::Line);  // no clear
 }
 
-TEST_F(FrameRendererTest, ThePolarChainsStartEveryBlockInBlackWhateverTheScheme) {
+TEST_F(BlockDrawingTest, ThePolarChainsStartEveryBlockInBlackWhateverTheScheme) {
     fill(180);
     for (const int s : {15, 21}) {
         style(s);
         for (int entry = 0; entry <= 10; ++entry) {
-            frm.cmbColor.setListIndex(entry);
+            scheme(entry);
             const std::vector<Stroke> drawn = draw();
             EXPECT_EQ(drawn.at(0).colour, 0u) << "style " << s << " entry " << entry;
             EXPECT_EQ(drawn.at(0).from, (PanePoint{0, 0})) << "style " << s;
@@ -164,7 +166,7 @@ TEST_F(FrameRendererTest, ThePolarChainsStartEveryBlockInBlackWhateverTheScheme)
     }
 }
 
-TEST_F(FrameRendererTest, SquareUsesHalfTheLevelRoundedToEvenOnTies) {
+TEST_F(BlockDrawingTest, SquareUsesHalfTheLevelRoundedToEvenOnTies) {
     style(13);
     const std::vector<std::pair<int, float>> cases = {{0, 0}, {1, 0}, {2, 1},     {3, 2},
                                                       {5, 2}, {7, 4}, {254, 127}, {255, 128}};
@@ -175,9 +177,9 @@ TEST_F(FrameRendererTest, SquareUsesHalfTheLevelRoundedToEvenOnTies) {
     }
 }
 
-TEST_F(FrameRendererTest, SweepPutsABlockInOneColumnAndStepsBeforeTheLastSample) {
+TEST_F(BlockDrawingTest, SweepPutsABlockInOneColumnAndStepsBeforeTheLastSample) {
     style(22);
-    frm.chkCLS.setValue(0);
+    clearing(false);
     fill(100);
     struct Case {
         std::int16_t before;
@@ -186,33 +188,33 @@ TEST_F(FrameRendererTest, SweepPutsABlockInOneColumnAndStepsBeforeTheLastSample)
         std::int16_t after;
     };
     for (const Case& k : {Case{0, 0, 1, 1}, Case{17, 17, 18, 18}, Case{255, 255, 0, 0}}) {
-        renderer.SweepColumn = k.before;
+        drawing.SweepColumn = k.before;
         const std::vector<Stroke> drawn = draw();
         ASSERT_EQ(drawn.size(), 255u);
         for (std::size_t i = 0; i < 254; ++i) {
             ASSERT_EQ(drawn[i].from, (PanePoint{k.column, static_cast<float>(i)})) << i;
         }
         EXPECT_EQ(drawn[254].from, (PanePoint{k.last, 254}));
-        EXPECT_EQ(renderer.SweepColumn, k.after);
+        EXPECT_EQ(drawing.SweepColumn, k.after);
     }
 }
 
-TEST_F(FrameRendererTest, SweepComesBackToItsColumnAfter256BlocksWhateverElseHappens) {
+TEST_F(BlockDrawingTest, SweepComesBackToItsColumnAfter256BlocksWhateverElseHappens) {
     style(22);
-    renderer.SweepColumn = 40;
+    drawing.SweepColumn = 40;
     for (int b = 0; b < 256; ++b) {
         if (b == 100) style(0);  // other styles leave the column alone
         if (b == 101) style(22);
-        renderer.DrawFrame();
+        drawBlock();
     }
-    EXPECT_EQ(renderer.SweepColumn, 39);  // 255 blocks of sweeping
-    renderer.DrawFrame();
-    EXPECT_EQ(renderer.SweepColumn, 40);
+    EXPECT_EQ(drawing.SweepColumn, 39);  // 255 blocks of sweeping
+    drawBlock();
+    EXPECT_EQ(drawing.SweepColumn, 40);
 }
 
-TEST_F(FrameRendererTest, MatrixDrawsTheDotInTheOldColourThenPrintsTheLevelInTheNew) {
+TEST_F(BlockDrawingTest, MatrixDrawsTheDotInTheOldColourThenPrintsTheLevelInTheNew) {
     style(23);
-    frm.cmbColor.setListIndex(8);
+    scheme(8);
     block[0] = 16;
     block[1] = 7;
     block[2] = 255;
@@ -227,17 +229,17 @@ TEST_F(FrameRendererTest, MatrixDrawsTheDotInTheOldColourThenPrintsTheLevelInThe
     EXPECT_EQ(drawn[5], test::text(-8, 255, " 255 ", c(255)));
     EXPECT_EQ(drawn[7], test::text(-7, 42, " 42 ", c(42)));
     // The next block's first dot has the colour of this block's last sample.
-    const forms::Colour last = c(block[254]);
+    const Colour last = c(block[254]);
     EXPECT_EQ(pane.foreColour(), last);
     EXPECT_EQ(draw().at(0).colour, last);
 }
 
-TEST_F(FrameRendererTest, ThreadsSubtractTheLevelFromTheColourBorrowingAcrossBytes) {
+TEST_F(BlockDrawingTest, ThreadsSubtractTheLevelFromTheColourBorrowingAcrossBytes) {
     style(24);
     struct Case {
         int entry;
         int v;
-        forms::Colour colour;
+        Colour colour;
     };
     const std::vector<Case> cases = {
         {3, 10, 0x00FEF6},              // pure green less 10: (246, 254, 0)
@@ -247,59 +249,59 @@ TEST_F(FrameRendererTest, ThreadsSubtractTheLevelFromTheColourBorrowingAcrossByt
         {10, 255, 0},       {8, 0, 0},  // level 0 is black in the rainbow, and 0 - 0 stays black
     };
     for (const Case& k : cases) {
-        frm.cmbColor.setListIndex(k.entry);
+        scheme(k.entry);
         fill(k.v);
         EXPECT_EQ(draw().at(5), test::line(0, 5, 255, 5, k.colour)) << k.entry << " " << k.v;
     }
 }
 
-TEST_F(FrameRendererTest, ParallelLooksTheSameInEveryScheme) {
+TEST_F(BlockDrawingTest, ParallelLooksTheSameInEveryScheme) {
     style(5);
     for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<std::uint8_t>(i * 3);
-    frm.cmbColor.setListIndex(0);
+    scheme(0);
     const std::vector<Stroke> first = draw();
     for (int entry = -1; entry <= 14; ++entry) {
-        frm.cmbColor.setListIndex(entry);
+        scheme(entry);
         EXPECT_EQ(draw(), first) << entry;
     }
 }
 
-TEST_F(FrameRendererTest, TheLastByteOfTheBlockNeverMatters) {
+TEST_F(BlockDrawingTest, TheLastByteOfTheBlockNeverMatters) {
     for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<std::uint8_t>(i * 7);
-    frm.chkCLS.setValue(0);
-    for (int s = 0; s < FrameRenderer::kStyles; ++s) {
+    clearing(false);
+    for (int s = 0; s < BlockDrawing::kStyles; ++s) {
         style(s);
         draw();  // so both blocks below start from the pen and colour this data leaves
-        const std::int16_t sweep = renderer.SweepColumn;
+        const std::int16_t sweep = drawing.SweepColumn;
         block[255] = 0;
         const std::vector<Stroke> low = draw();
-        renderer.SweepColumn = sweep;
+        drawing.SweepColumn = sweep;
         block[255] = 255;
         EXPECT_EQ(draw(), low) << "style " << s;
     }
 }
 
-TEST_F(FrameRendererTest, ClearsOnlyWhenTheClearOptionIsTicked) {
+TEST_F(BlockDrawingTest, ClearsOnlyWhenTheClearOptionIsTicked) {
     fill(10);
     draw();
     ASSERT_FALSE(pane.strokes.empty());
     EXPECT_EQ(pane.strokes.front().kind, Stroke::Kind::Clear);
     EXPECT_EQ(pane.strokes.size(), 256u);
-    frm.chkCLS.setValue(0);
+    clearing(false);
     draw();
     EXPECT_EQ(pane.strokes.size(), 255u);
     EXPECT_NE(pane.strokes.front().kind, Stroke::Kind::Clear);
 }
 
-TEST_F(FrameRendererTest, NoStyleSelectedDrawsNothingButStillClears) {
-    frm.cmbStyle.setListIndex(-1);
+TEST_F(BlockDrawingTest, NoStyleSelectedDrawsNothingButStillClears) {
+    style(-1);
     fill(10);
     draw();
     ASSERT_EQ(pane.strokes.size(), 1u);
     EXPECT_EQ(pane.strokes[0].kind, Stroke::Kind::Clear);
 }
 
-TEST_F(FrameRendererTest, TheStyleIsReadAgainForEverySample) {
+TEST_F(BlockDrawingTest, TheStyleIsReadAgainForEverySample) {
     fill(50);
     pane.afterStroke = [this] {
         if (pane.drawn().size() == 3) style(2);
@@ -310,15 +312,47 @@ TEST_F(FrameRendererTest, TheStyleIsReadAgainForEverySample) {
     EXPECT_EQ(drawn[3], test::point(3, 50, c(50)));
 }
 
-TEST_F(FrameRendererTest, TheSchemeIsReadAgainForEverySample) {
+TEST_F(BlockDrawingTest, TheSchemeIsReadAgainForEverySample) {
     style(0);
     fill(20);
-    pane.afterStroke = [this] { frm.cmbColor.setListIndex(pane.drawn().size() % 2 == 0 ? 5 : 3); };
-    frm.cmbColor.setListIndex(5);
+    pane.afterStroke = [this] { scheme(pane.drawn().size() % 2 == 0 ? 5 : 3); };
+    scheme(5);
     const std::vector<Stroke> drawn = draw();
     EXPECT_EQ(drawn[0].colour, 0x0000FFu);
     EXPECT_EQ(drawn[1].colour, kGreen);
     EXPECT_EQ(drawn[2].colour, 0x0000FFu);
+}
+
+TEST_F(BlockDrawingTest, ThePenWidthIsReadAgainForEverySample) {
+    fill(50);
+    settings.now.penWidth = 3;
+    pane.afterStroke = [this] {
+        if (pane.drawn().size() == 2) settings.now.penWidth = 9;  // beyond 4: the widest pen
+    };
+    const std::vector<Stroke> drawn = draw();
+    ASSERT_EQ(drawn.size(), 255u);
+    EXPECT_EQ(drawn[1].width, 3);
+    EXPECT_EQ(drawn[2].width, Canvas::kMaxDrawWidth);
+}
+
+// A settings value draws exactly what a source holding the same settings draws, the state
+// across blocks included.
+TEST_F(BlockDrawingTest, ASettingsValueDrawsWhatTheSameSettingsFromASourceDraw) {
+    for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<std::uint8_t>(i * 5);
+    for (const DrawSettings value : {DrawSettings{3, 11, false, 2}, DrawSettings{22, 9, false, 1},
+                                     DrawSettings{23, 0, true, 4}, DrawSettings{-1, 3, true, 1}}) {
+        test::RecordingCanvas byValue;
+        test::RecordingCanvas bySource;
+        BlockDrawing fromValue(byValue, custom);
+        BlockDrawing fromSource(bySource, custom);
+        settings.now = value;
+        for (int b = 0; b < 2; ++b) {
+            fromValue.draw(block, value);
+            fromSource.draw(block, settings);
+        }
+        EXPECT_EQ(byValue.strokes, bySource.strokes) << "style " << value.style;
+        EXPECT_EQ(fromValue.SweepColumn, fromSource.SweepColumn);
+    }
 }
 
 }  // namespace

@@ -6,26 +6,15 @@
 #include <string_view>
 #include <vector>
 
+#include "display/block_drawing.h"
 #include "display/canvas.h"
-#include "forms/platform.h"
-#include "quiet_platform.h"
 
 namespace orv::display::test {
 
-// A platform that only records message boxes; nothing else is asked of it here.
-class RecordingPlatform : public orv::testing::QuietPlatform {
-  public:
-    struct Box {
-        std::string prompt;
-        int style;
-        std::string title;
-        bool operator==(const Box&) const = default;
-    };
-    std::vector<Box> boxes;
-
-    void msgBox(const std::string& prompt, int style, const std::string& title) override {
-        boxes.push_back({prompt, style, title});
-    }
+// Settings a test changes while a block is drawn; the drawing sees each change at once.
+struct LiveSettings : DrawSettingsSource {
+    DrawSettings now;
+    DrawSettings drawSettings() const override { return now; }
 };
 
 // One drawing operation with its ends resolved, as the pane was asked to draw it.

@@ -16,19 +16,15 @@
 #include <string>
 #include <vector>
 
-#include "display/frame_renderer.h"
+#include "display/block_drawing.h"
 #include "display/image_file.h"
 #include "display/raster_canvas.h"
-#include "display_fakes.h"
-#include "mainwindow/main_form.h"
 
 namespace orv::display {
 namespace {
 
 const std::filesystem::path kGoldenDir = ORVANTA_GOLDEN_DIR;
 const std::filesystem::path kChecksums = kGoldenDir / "checksums.txt";
-
-using Block = FrameRenderer::Block;
 
 Block flat() {
     Block b{};
@@ -63,7 +59,7 @@ std::vector<Case> cases() {
     std::vector<Case> out;
     const std::vector<std::pair<std::string, Block>> blocks = {
         {"flat", flat()}, {"ramp", ramp()}, {"sine", sine()}};
-    for (int style = 0; style < FrameRenderer::kStyles; ++style) {
+    for (int style = 0; style < BlockDrawing::kStyles; ++style) {
         for (const auto& [kind, block] : blocks) {
             char name[32];
             std::snprintf(name, sizeof name, "style%02d_%s", style, kind.c_str());
@@ -100,26 +96,14 @@ std::map<std::string, std::string> readChecksums() {
     return out;
 }
 
-class Picture {
-  public:
-    explicit Picture(const Case& c) : block_(c.block) {
-        frm.cmbStyle.setListIndex(c.style);
-        frm.cmbColor.setListIndex(8);  // "Радужный"
-        pane.setDrawWidth(c.width);
-        for (int b = 0; b < c.blocks; ++b) {
-            frm.chkCLS.setValue(b == 0 ? 1 : 0);
-            renderer.DrawFrame();
-        }
+// The case's picture in the rainbow scheme ("Радужный").
+struct Picture {
+    explicit Picture(const Case& c) {
+        BlockDrawing drawing(pane, custom);
+        for (int b = 0; b < c.blocks; ++b) drawing.draw(c.block, {c.style, 8, b == 0, c.width});
     }
+    CustomColours custom;
     RasterCanvas pane;
-
-  private:
-    test::RecordingPlatform platform;
-    mainwindow::MainForm frm{nullptr};
-    CustomColors custom;
-    LevelColours levels{frm.cmbColor, custom, platform, "Orvanta 2"};
-    Block block_;
-    FrameRenderer renderer{frm.cmbStyle, frm.chkCLS, levels, pane, block_};
 };
 
 TEST(GoldenPictureTest, EveryStyleDrawsThePictureThatWasApproved) {

@@ -160,7 +160,7 @@ TEST(ImageFileTest, APictureOfManyColoursIsStoredAsPlainRgb) {
 
 TEST(ImageFileTest, WritesPngAndPpmFiles) {
     const std::vector<std::uint32_t> pixels = {0x112233, 0x445566};
-    const forms::RasterView view{2, 1, pixels.data()};
+    const pixels::RasterView view{2, 1, pixels.data()};
     const auto dir = std::filesystem::temp_directory_path();
     const auto png = dir / "orvanta_image_file_test.png";
     const auto ppm = dir / "orvanta_image_file_test.ppm";

@@ -41,7 +41,7 @@ std::set<std::pair<int, int>> painted(const RasterCanvas& pane) {
 
 TEST(RasterCanvasTest, StartsAsABlackPictureOfTheGivenSize) {
     const RasterCanvas pane;
-    const forms::RasterView view = pane.raster();
+    const pixels::RasterView view = pane.raster();
     EXPECT_EQ(view.width, 260);
     EXPECT_EQ(view.height, 260);
     EXPECT_EQ(view.pixels, pane.pixels().data());

@@ -1,14 +1,13 @@
-#include "display/display_options.h"
+#include "mainwindow/display_options.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "display_fakes.h"
 #include "mainwindow/main_form.h"
 
-namespace orv::display {
+namespace orv::mainwindow {
 namespace {
 
 using forms::MouseButton;
@@ -16,7 +15,7 @@ using forms::MouseButton;
 class DisplayOptionsTest : public ::testing::Test {
   protected:
     DisplayOptionsTest() {
-        for (int k = 1; k <= mainwindow::MainForm::kGridLines; ++k) frm.loadGridLine(k);
+        for (int k = 1; k <= MainForm::kGridLines; ++k) frm.loadGridLine(k);
         options.setGridMenuMark = [this](bool checked) { marks.push_back(checked); };
         options.wire();
         frm.cmbStyle.setListIndex(0);
@@ -26,9 +25,8 @@ class DisplayOptionsTest : public ::testing::Test {
     void click(MouseButton button) { frm.pctSpec.mouseDown(button, 0, 100, 100); }
     int styleIndex() const { return frm.cmbStyle.listIndex(); }
 
-    mainwindow::MainForm frm{nullptr};
-    test::RecordingCanvas pane;
-    DisplayOptions options{frm, pane};
+    MainForm frm{nullptr};
+    DisplayOptions options{frm};
     std::vector<bool> marks;
 };
 
@@ -122,17 +120,9 @@ TEST_F(DisplayOptionsTest, TheSweepSwitchesToSpectrum1AndStopsClearingWhicheverW
     EXPECT_EQ(frm.chkCLS.value(), 0);
 }
 
-TEST_F(DisplayOptionsTest, TheZoomSetsThePenWidthOnly) {
-    for (const int index : {3, 1, 2, 0}) {
-        frm.cmbZoom.setListIndex(index);
-        EXPECT_EQ(pane.drawWidth(), index + 1);
-    }
-    EXPECT_TRUE(pane.strokes.empty());
-}
-
 TEST_F(DisplayOptionsTest, TheGridFollowsItsBoxAndTheMenuMarkFollowsToo) {
     const auto shown = [this](bool visible) {
-        for (int k = 1; k <= mainwindow::MainForm::kGridLines; ++k) {
+        for (int k = 1; k <= MainForm::kGridLines; ++k) {
             const auto at = static_cast<std::size_t>(k);
             if (frm.vl[at]->visible() != visible || frm.hl[at]->visible() != visible) return false;
         }
@@ -146,7 +136,6 @@ TEST_F(DisplayOptionsTest, TheGridFollowsItsBoxAndTheMenuMarkFollowsToo) {
     frm.chkShowMap.setValue(0);
     EXPECT_TRUE(shown(false));
     EXPECT_EQ(marks, (std::vector<bool>{true, false}));
-    EXPECT_TRUE(pane.strokes.empty());
 }
 
 TEST_F(DisplayOptionsTest, TheGridWorksWithoutTheMenu) {
@@ -156,4 +145,4 @@ TEST_F(DisplayOptionsTest, TheGridWorksWithoutTheMenu) {
 }
 
 }  // namespace
-}  // namespace orv::display
+}  // namespace orv::mainwindow

@@ -1,0 +1,33 @@
+#include "mainwindow/pane_drawing.h"
+
+#include <string>
+#include <utility>
+
+namespace orv::mainwindow {
+
+PaneDrawing::PaneDrawing(MainForm& frmMain, forms::Platform& platform,
+                         const display::CustomColours& customColors, std::string appTitle)
+    : frmMain_(frmMain),
+      platform_(platform),
+      appTitle_(std::move(appTitle)),
+      drawing_(pane_, customColors) {
+    frmMain_.pctSpec.setDrawing(&pane_);
+    drawing_.reportOverRange([this](int level) { reportOverRange(level); });
+}
+
+void PaneDrawing::DrawFrame(const display::Block& SampleBuffer) {
+    drawing_.draw(SampleBuffer, *this);
+    frmMain_.pctSpec.refresh();
+}
+
+void PaneDrawing::reportOverRange(int level) const {
+    platform_.msgBox("Хе хе! Бит больше " + std::to_string(level), forms::msgbox::kNoIcon,
+                     appTitle_);
+}
+
+display::DrawSettings PaneDrawing::drawSettings() const {
+    return {frmMain_.cmbStyle.listIndex(), frmMain_.cmbColor.listIndex(),
+            frmMain_.chkCLS.value() == 1, frmMain_.cmbZoom.listIndex() + 1};
+}
+
+}  // namespace orv::mainwindow

@@ -1,0 +1,20 @@
+#include "display/style_names.h"
+
+#include <gtest/gtest.h>
+
+#include "display/block_drawing.h"
+#include "display/colour_schemes.h"
+
+namespace orv::display {
+namespace {
+
+// The lists name exactly the entries the drawing knows, in its order.
+TEST(StyleNamesTest, NameEveryStyleAndSchemeTheDrawingKnows) {
+    EXPECT_EQ(styleNames().size(), static_cast<std::size_t>(BlockDrawing::kStyles));
+    EXPECT_EQ(schemeNames().size(), colourSchemes().size());
+    EXPECT_EQ(styleNames()[22], "Щелк");
+    EXPECT_EQ(schemeNames()[11], "Польз. схема 1");
+}
+
+}  // namespace
+}  // namespace orv::display
