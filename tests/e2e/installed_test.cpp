@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cwchar>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,11 @@ std::wstring Environment(const wchar_t* name) {
     wchar_t value[MAX_PATH] = {};
     const DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH);
     return length > 0 && length < MAX_PATH ? std::wstring(value, length) : std::wstring();
+}
+
+std::vector<char> Contents(const std::wstring& path) {
+    std::ifstream file(path.c_str(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 bool Exists(const std::wstring& path) {
@@ -160,6 +167,12 @@ class Installer : public ::testing::Test {
         const std::wstring company = VersionText(folder + L"\\orvanta2.exe", L"CompanyName");
         EXPECT_FALSE(company.empty());
         EXPECT_EQ(EntryValue(mode.root, L"Publisher"), company);
+        // The installed program is the built one, which is shipped without its debug data.
+        const std::wstring built = Environment(L"ORVANTA_EXE");
+        if (!built.empty()) {
+            EXPECT_TRUE(Contents(folder + L"\\orvanta2.exe") == Contents(ToWindowsPath(built)))
+                << "the installed orvanta2.exe is not the built one";
+        }
     }
 
     static void StartAndClose(const std::wstring& exe) {

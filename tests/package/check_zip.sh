@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Makes the packages of a Windows build with cpack (into OUT) and checks that the portable
 # zip holds exactly the program, its readme and the ten images of every skin folder of the
-# repository, under one top folder; and that the installer was made beside it.
+# repository, under one top folder; that the program in it carries no debug data, whose file
+# stays beside the build; and that the installer was made beside it.
 #
-# Usage: check_zip.sh BUILD_DIR SOURCE_DIR OUT_DIR PACKAGE_FILE_NAME
+# Usage: check_zip.sh BUILD_DIR SOURCE_DIR OUT_DIR PACKAGE_FILE_NAME OBJDUMP
 set -euo pipefail
-[[ $# -eq 4 ]] || { echo "usage: $0 BUILD_DIR SOURCE_DIR OUT_DIR PACKAGE_FILE_NAME" >&2; exit 2; }
-build=$1 source=$2 out=$3 name=$4
+[[ $# -eq 5 ]] ||
+    { echo "usage: $0 BUILD_DIR SOURCE_DIR OUT_DIR PACKAGE_FILE_NAME OBJDUMP" >&2; exit 2; }
+build=$1 source=$2 out=$3 name=$4 objdump=$5
 
 rm -rf "$out"
 mkdir -p "$out"
@@ -46,4 +48,22 @@ fi
 # The packaged program is the built one.
 unzip -p "$zip" "$name/orvanta2.exe" | cmp -s - "$build/src/platform/win32/orvanta2.exe" ||
     { echo "FAIL: the zip's orvanta2.exe is not the built one" >&2; exit 1; }
+
+# Shipped stripped: no symbols and no .debug_* sections, but a link to the kept debug file.
+unzip -p "$zip" "$name/orvanta2.exe" >"$out/orvanta2.exe"
+sections=$("$objdump" -h "$out/orvanta2.exe")
+if grep -q ' \.debug_' <<<"$sections"; then
+    echo "FAIL: the zip's orvanta2.exe carries debug sections" >&2
+    exit 1
+fi
+if "$objdump" -t "$out/orvanta2.exe" | grep -q '^\[ *[0-9]'; then
+    echo "FAIL: the zip's orvanta2.exe carries a symbol table" >&2
+    exit 1
+fi
+grep -q ' \.gnu_debuglink' <<<"$sections" ||
+    { echo "FAIL: the zip's orvanta2.exe does not name its debug file" >&2; exit 1; }
+symbols="$build/src/platform/win32/orvanta2.debug"
+[[ -s $symbols ]] || { echo "FAIL: no debug file $symbols beside the build" >&2; exit 1; }
+echo "shipped orvanta2.exe: $(stat -c %s "$out/orvanta2.exe") bytes;" \
+    "its debug data beside the build (orvanta2.debug): $(stat -c %s "$symbols") bytes"
 echo "zip holds the ${#expected[@]} expected files; installer $name.exe made"
