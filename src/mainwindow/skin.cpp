@@ -28,10 +28,11 @@ constexpr std::array<ImageSlot, 10> kSlots{{
 }};
 
 // A stored name could have been edited by hand: anything that would lead out of the Skin folder
-// is not a skin folder name.
+// is not a skin folder name, nor is one with a NUL, which the system's calls would cut short.
 bool isPlainFolderName(std::string_view name) {
+    constexpr std::string_view kUnsafe{"\\/:\0", 4};
     return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of("\\/:") == std::string_view::npos;
+           name.find_first_of(kUnsafe) == std::string_view::npos;
 }
 
 }  // namespace

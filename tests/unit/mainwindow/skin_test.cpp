@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "mainwindow/main_form.h"
 #include "mainwindow/skin.h"
@@ -9,8 +10,10 @@
 namespace orv::mainwindow {
 namespace {
 
+using namespace std::string_view_literals;
+
 struct LookupCase {
-    const char* skinName;
+    std::string_view skinName;
     SkinImage image;
     int resourceId;
     const char* file;  // empty: the built-in bitmap
@@ -18,7 +21,9 @@ struct LookupCase {
 
 // Readable test names: the case's skin and file rather than its bytes.
 void PrintTo(const LookupCase& c, std::ostream* os) {
-    *os << '"' << c.skinName << "\" " << c.resourceId << ' ' << c.file;
+    std::string name(c.skinName);
+    for (char& ch : name) ch = ch == '\0' ? '0' : ch;
+    *os << '"' << name << "\" " << c.resourceId << ' ' << c.file;
 }
 
 class SkinLookup : public ::testing::TestWithParam<LookupCase> {};
@@ -26,7 +31,7 @@ class SkinLookup : public ::testing::TestWithParam<LookupCase> {};
 TEST_P(SkinLookup, FindsTheImageOfANamedSkin) {
     const LookupCase& c = GetParam();
     Skin skin("C:\\Prog");
-    const forms::ImageRef image = skin.imageOf(c.skinName, c.image);
+    const forms::ImageRef image = skin.imageOf(std::string(c.skinName), c.image);
     EXPECT_EQ(image.resourceId, c.resourceId);
     EXPECT_EQ(image.file, c.file);
 }
@@ -53,7 +58,10 @@ INSTANTIATE_TEST_SUITE_P(
         LookupCase{"..", SkinImage::Main, 100, ""}, LookupCase{".", SkinImage::Main, 100, ""},
         LookupCase{"..\\..\\Windows", SkinImage::Main, 100, ""},
         LookupCase{"a/b", SkinImage::Main, 100, ""}, LookupCase{"C:", SkinImage::Main, 100, ""},
-        LookupCase{"", SkinImage::Main, 100, ""}));
+        LookupCase{"", SkinImage::Main, 100, ""},
+        // A NUL inside would cut the path short, to the part before it.
+        LookupCase{"Ocean\0x"sv, SkinImage::Main, 100, ""},
+        LookupCase{"Ocean\0"sv, SkinImage::StopD, 104, ""}));
 
 TEST(Skin, ImagesFollowTheCurrentSkin) {
     Skin skin("C:\\Prog");
