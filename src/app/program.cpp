@@ -65,6 +65,15 @@ void Program::showColourEditor() {
     platform_.showModal(*frmColor_, frmMain_);
 }
 
+void Program::reportUnexpectedFailure() {
+    mainwindow::withOnTopPause(frmMain_.chkOnTop, [this] {
+        platform_.msgBox(
+            "Непредвиденная ошибка в программе.\r\n"
+            "Действие прервано, программа продолжает работу.",
+            forms::msgbox::kCritical, errorTitle());
+    });
+}
+
 void Program::showPopupMenu(float x, float y) {
     skinchooser::SkinForm& form = frmSkin();
     frmMain_.popupMenu(form.mnu, x, y, form.mnuAbout);

@@ -37,6 +37,8 @@ class Program {
 
     void Form_Load();
     void Form_QueryUnload();
+    // Tells the user that a handler failed unexpectedly; what it was doing is abandoned.
+    void reportUnexpectedFailure();
 
     mainwindow::MainForm& frmMain() { return frmMain_; }
     mainwindow::Skin& skin() { return skin_; }

@@ -4,6 +4,7 @@
 
 #include "app/program.h"
 #include "platform/win32/win32.h"
+#include "platform/win32/window_proc.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int /*show*/) {
@@ -16,7 +17,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     win32::RegistrySettingsStore store;
     win32::WinmmWaveIn waveIn;
     app::Program program(platform, store, waveIn, info);
+    win32::unexpectedFailureReport() = [&program] { program.reportUnexpectedFailure(); };
     if (!program.Main()) return 0;
     // The program ends through Platform::endProgram; the loop ends only on a stray WM_QUIT.
-    return platform.run();
+    const int status = platform.run();
+    win32::unexpectedFailureReport() = nullptr;
+    return status;
 }

@@ -176,7 +176,9 @@ void FormWindow::popupMenu(const forms::MenuItem& menu, float x, float y,
 }
 
 forms::Colour FormWindow::pixel(int x, int y) {
-    if (!background_) return GetSysColor(COLOR_BTNFACE);
+    // Where the image does not reach, the window shows its face colour.
+    const SIZE size = bitmapSize(background_.get());
+    if (x < 0 || y < 0 || x >= size.cx || y >= size.cy) return GetSysColor(COLOR_BTNFACE);
     const UniqueDc dc{CreateCompatibleDC(nullptr)};
     const Selection selected(dc.get(), background_.get());
     return GetPixel(dc.get(), x, y);

@@ -118,5 +118,26 @@ TEST_F(StartupTest, ClosingWhenIdleAfterAStopCallsNoDeviceFunction) {
     EXPECT_TRUE(platform.ended);
 }
 
+TEST_F(StartupTest, AnUnexpectedFailureIsReportedAsAnErrorAboveTheWindow) {
+    app::Program program(platform, store, device, appInfo());
+    ASSERT_TRUE(program.Main());
+    std::vector<int> onTopDuringBox;
+    platform.whileMessageBox = [&](const FakePlatform::MessageBox&) {
+        onTopDuringBox.push_back(program.frmMain().chkOnTop.value());
+    };
+
+    program.reportUnexpectedFailure();
+
+    ASSERT_EQ(platform.messageBoxes.size(), 1U);
+    const auto& box = platform.messageBoxes[0];
+    EXPECT_EQ(box.prompt,
+              "Непредвиденная ошибка в программе.\r\n"
+              "Действие прервано, программа продолжает работу.");
+    EXPECT_EQ(box.style, 16);
+    EXPECT_EQ(box.title, "Ошибка в Orvanta 2");
+    EXPECT_EQ(onTopDuringBox, (std::vector<int>{0}));
+    EXPECT_EQ(program.frmMain().chkOnTop.value(), 1);
+}
+
 }  // namespace
 }  // namespace orv::testing

@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@
 #include "platform/win32/popup_menu.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/window_proc.h"
 #include "support/client_pixels.h"
 #include "support/wait.h"
 
@@ -236,15 +238,22 @@ TEST_F(FormWindowTest, PixelsComeFromTheFacesImageNotTheScreen) {
     }
 }
 
-TEST_F(FormWindowTest, TheFaceShowsItsImage) {
-    form.setPicture({100, {}});
+// The face's pixels are what the window shows, where its image reaches and beyond (an image
+// smaller than the window: a skin's button image as its background).
+class FaceImage : public FormWindowTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(FaceImage, PixelsAreWhatTheWindowShows) {
+    form.setPicture({GetParam(), {}});
     UpdateWindow(window);
     const std::vector<std::uint32_t> shown = orvanta::testing::CaptureClientPixels(window).pixels;
     for (const POINT at : {POINT{50, 50}, POINT{10, 10}, POINT{300, 250}}) {
         EXPECT_EQ(shown[static_cast<std::size_t>(at.y * 473 + at.x)],
-                  testing::toDib(form.pixel(at.x, at.y)));
+                  testing::toDib(form.pixel(at.x, at.y)))
+            << at.x << ", " << at.y;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(BuiltInImages, FaceImage, ::testing::Values(100, 101));
 
 TEST_F(FormWindowTest, MouseOnTheFaceReachesTheFormAndIsCapturedWhileHeld) {
     mouse(MOUSEEVENTF_LEFTDOWN, 100, 80);
@@ -310,6 +319,24 @@ TEST_F(FormWindowTest, PressesOnAPictureButtonGoToItAndADisabledOneLetsThemThrou
     ASSERT_NE(press, form.calls.end());
     EXPECT_EQ(press->x, 440.0f);  // the form's own client pixels
     EXPECT_EQ(press->y, 170.0f);
+}
+
+TEST_F(FormWindowTest, AHandlerThatThrowsIsReportedAndTheWindowGoesOn) {
+    int reports = 0;
+    unexpectedFailureReport() = [&] { ++reports; };
+    form.button.onClick = [] { throw std::runtime_error("a handler failed"); };
+    for (int press = 1; press <= 2; ++press) {
+        mouse(MOUSEEVENTF_LEFTDOWN, 440, 170);
+        mouse(MOUSEEVENTF_LEFTUP, 440, 170);
+        EXPECT_EQ(reports, press);
+    }
+    unexpectedFailureReport() = nullptr;
+    // The window still takes the user's actions.
+    form.button.onClick = [this] { ++form.buttonClicks; };
+    mouse(MOUSEEVENTF_LEFTDOWN, 440, 170);
+    mouse(MOUSEEVENTF_LEFTUP, 440, 170);
+    EXPECT_EQ(form.buttonClicks, 1);
+    EXPECT_EQ(reports, 2);
 }
 
 TEST_F(FormWindowTest, ClosingAsksTheFormAndLeavesTheWindowToIt) {
