@@ -40,6 +40,29 @@ void Capture::showButtons(bool capturing) {
 }
 
 void Capture::cmdStart_Click() {
+    // Start is still enabled during its own first pump: a press then would open a second device
+    // over the first. The capture being opened is the one asked for.
+    if (hWaveIn_ != 0) return;
+    if (nesting_ >= kDeepestNesting) {
+        startPending_ = true;
+        return;
+    }
+    ++nesting_;
+    try {
+        do {
+            startPending_ = false;
+            openAndCapture();
+        } while (startPending_);
+    } catch (...) {
+        // Whatever failed inside the capture: the device is closed and Start works again.
+        --nesting_;
+        if (hWaveIn_ != 0) endCapture();
+        throw;
+    }
+    --nesting_;
+}
+
+void Capture::openAndCapture() {
     showButtons(true);
     const WaveFormat format = captureFormat();
     const MmResult result =
@@ -56,6 +79,9 @@ void Capture::cmdStart_Click() {
         return;
     }
     platform_.doEvents();
+    // Stop pressed during that pump has ended the capture before it began: the buttons stay
+    // as Stop left them.
+    if (hWaveIn_ == 0) return;
     frmMain_.cmdStart.setEnabled(false);
     frmMain_.cmdStop.setEnabled(true);
     CaptureLoop();
@@ -82,6 +108,12 @@ void Capture::CaptureLoop() {
 }
 
 void Capture::cmdStop_Click() {
+    startPending_ = false;
+    endCapture();
+    platform_.doEvents();
+}
+
+void Capture::endCapture() {
     frmMain_.cmdStart.setEnabled(true);
     frmMain_.cmdStop.setEnabled(false);
     showButtons(false);
@@ -89,7 +121,6 @@ void Capture::cmdStop_Click() {
     device_.stop(hWaveIn_);
     device_.close(hWaveIn_);
     hWaveIn_ = 0;
-    platform_.doEvents();
 }
 
 }  // namespace orv::capture

@@ -37,8 +37,19 @@ class Capture {
     static WaveFormat captureFormat();
 
   private:
+    void openAndCapture();
     void CaptureLoop();
+    // Stop's work but its pump: buttons to idle, the device reset, stopped and closed.
+    void endCapture();
     void showButtons(bool capturing);
+
+    // A Start pressed during Stop's final pump opens a capture nested inside the unwinding one,
+    // as a person can cause. Presses that come faster than blocks would nest one capture per
+    // pair without end: a Start that would nest deeper waits until the captures it would nest
+    // in have unwound, and a later Stop cancels it.
+    static constexpr int kDeepestNesting = 2;
+    int nesting_ = 0;
+    bool startPending_ = false;
 
     mainwindow::MainForm& frmMain_;
     forms::Platform& platform_;

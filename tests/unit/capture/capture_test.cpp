@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <deque>
+#include <functional>
+#include <ostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -149,6 +154,125 @@ TEST_F(CaptureTest, StartPressedDuringStopsFinalPumpNestsANewCaptureInTheOldOne)
                                    "unprepare", "reset", "stop", "close", "unprepare 0"}))
         << "the old loop finishes only after the nested capture has stopped";
     expectButtons(true, false, 101, 104);
+}
+
+TEST_F(CaptureTest, AFailureWhileDrawingEndsTheCaptureAndLeavesStartAndClosingWorking) {
+    deliverBlocks(1);
+    program.capture().DrawFrame = [] { throw std::runtime_error("drawing failed"); };
+
+    EXPECT_THROW(f().cmdStart.click(), std::runtime_error);
+
+    EXPECT_EQ(device.calls,
+              (Calls{kOpen, "start", "prepare", "add", "unprepare", "reset", "stop", "close"}));
+    expectButtons(true, false, 101, 104);
+    EXPECT_EQ(program.capture().hWaveIn(), 0U);
+
+    // Start captures again, and closing during it ends the program.
+    program.capture().DrawFrame = [this] { drawn.push_back(program.capture().SampleBuffer()[0]); };
+    delivered = 0;
+    platform.pumpActions = {[] {}, [] {}, [this] { f().close(); }};
+    f().cmdStart.click();
+    EXPECT_EQ(drawn, (std::vector<int>{1}));
+    EXPECT_EQ(device.calls.back(), "close");
+    EXPECT_TRUE(platform.ended);
+}
+
+// Presses posted with no gap, as a test tool or an auto-clicker sends them: a pump serves every
+// press waiting, as the system's does, so each is served inside the handler before it.
+class CaptureBurst : public CaptureTest {
+  protected:
+    void post(int presses) {
+        for (int press = 0; press < presses; ++press) {
+            forms::PictureBox& button = press % 2 == 0 ? f().cmdStart : f().cmdStop;
+            posted.emplace_back([&button] { button.click(); });
+        }
+    }
+    void servePosted() {
+        while (!posted.empty()) {
+            const std::function<void()> press = std::move(posted.front());
+            posted.pop_front();
+            deepest = std::max(deepest, ++depth);
+            press();
+            --depth;
+        }
+    }
+    // Bounded: at most two captures nested with their Stops, and the press being served; no
+    // device opened over one still open; all ends idle.
+    void expectBoundedAndIdle() {
+        EXPECT_LE(deepest, 5);
+        int openDevices = 0;
+        for (const std::string& call : device.calls) {
+            if (call == kOpen) {
+                EXPECT_EQ(openDevices++, 0) << "a device opened over an open one";
+            }
+            if (call == "close") --openDevices;
+        }
+        expectButtons(true, false, 101, 104);
+        EXPECT_EQ(program.capture().hWaveIn(), 0U);
+    }
+
+    std::deque<std::function<void()>> posted;
+    int depth = 0;
+    int deepest = 0;
+};
+
+struct BurstCase {
+    const char* name;
+    int presses;  // Start, Stop, Start, ... alternately, from the start state
+};
+
+void PrintTo(const BurstCase& c, std::ostream* os) {
+    *os << c.presses << " presses";
+}
+
+class CaptureBurstAtOnce : public CaptureBurst, public ::testing::WithParamInterface<BurstCase> {};
+
+TEST_P(CaptureBurstAtOnce, NestsBoundedlyAndLeavesOneCaptureThatStopEnds) {
+    post(GetParam().presses);
+    platform.everyPump = [this] {
+        servePosted();
+        // After the burst: three blocks, then Stop.
+        if (!device.holdsBuffer()) return;
+        if (delivered < 3) {
+            device.deliver(++delivered);
+        } else {
+            f().cmdStop.click();
+        }
+    };
+
+    platform.doEvents();  // the message loop finds the burst
+
+    expectBoundedAndIdle();
+    // A Stop served during Start's first pump ends that capture before it begins.
+    EXPECT_EQ(delivered, GetParam().presses == 2 ? 0 : 3) << "blocks of the capture left";
+}
+
+INSTANTIATE_TEST_SUITE_P(Presses, CaptureBurstAtOnce,
+                         ::testing::Values(BurstCase{"Start", 1}, BurstCase{"StartStop", 2},
+                                           BurstCase{"StartStopStart", 3},
+                                           BurstCase{"Presses400", 400},
+                                           BurstCase{"Presses401", 401}),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(CaptureBurst, StopAndStartAfterEveryBlockNestNoDeeperThanTwoCaptures) {
+    int pairs = 0;
+    platform.everyPump = [&] {
+        servePosted();
+        if (!device.holdsBuffer()) return;
+        device.deliver(++delivered);
+        if (++pairs <= 100) {
+            posted.emplace_back([this] { f().cmdStop.click(); });
+            posted.emplace_back([this] { f().cmdStart.click(); });
+        } else {
+            f().cmdStop.click();
+        }
+    };
+
+    f().cmdStart.click();
+
+    expectBoundedAndIdle();
+    EXPECT_EQ(std::count(device.calls.begin(), device.calls.end(), kOpen), 101)
+        << "every Start of a pair captures";
 }
 
 TEST_F(CaptureTest, ClosingTheWindowDuringACaptureStopsTheDeviceFirst) {
