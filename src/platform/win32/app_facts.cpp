@@ -7,6 +7,7 @@
 namespace orv::win32 {
 
 std::string moduleFolder(HMODULE module) {
+    // However deep the folder: the buffer grows until the whole path fits.
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
@@ -23,15 +24,15 @@ std::string moduleFolder(HMODULE module) {
 }
 
 std::string versionString(HMODULE module, const wchar_t* name) {
-    std::wstring file(MAX_PATH, L'\0');
-    const DWORD length = GetModuleFileNameW(module, file.data(), static_cast<DWORD>(file.size()));
-    if (length == 0 || length >= file.size()) return {};
-    file.resize(length);
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
-    if (size == 0) return {};
-    std::vector<BYTE> block(size);
-    if (!GetFileVersionInfoW(file.c_str(), 0, size, block.data())) return {};
+    // From the loaded module rather than its file, whose path may be too deep for the version
+    // functions.
+    const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION);
+    const HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
+    const auto* resource =
+        static_cast<const BYTE*>(loaded != nullptr ? LockResource(loaded) : nullptr);
+    if (resource == nullptr) return {};
+    // A copy: the version functions may write into the block they are given.
+    std::vector<BYTE> block(resource, resource + SizeofResource(module, found));
 
     struct Translation {
         WORD language;

@@ -23,4 +23,25 @@ std::string narrow(std::wstring_view utf16) {
     return result;
 }
 
+std::wstring filePath(std::string_view utf8) {
+    const std::wstring path = widen(utf8);
+    const auto separator = [&](std::size_t at) {
+        return at < path.size() && (path[at] == L'\\' || path[at] == L'/');
+    };
+    const bool onDrive = path.size() > 1 && path[1] == L':' && separator(2);
+    const bool onShare =
+        separator(0) && separator(1) && path.size() > 2 && path[2] != L'?' && path[2] != L'.';
+    if (!onDrive && !onShare) return path;
+    // The long form is taken literally: "." and ".." and forward slashes are resolved first.
+    std::wstring full(path.size() + 1, L'\0');
+    DWORD length = 0;
+    while ((length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(),
+                                      nullptr)) >= full.size()) {
+        full.resize(length);
+    }
+    if (length == 0) return path;
+    full.resize(length);
+    return onShare ? L"\\\\?\\UNC" + full.substr(1) : L"\\\\?\\" + full;
+}
+
 }  // namespace orv::win32

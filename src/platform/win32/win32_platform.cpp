@@ -109,7 +109,7 @@ std::vector<forms::DirEntry> Win32Platform::listDirectory(const std::string& pat
     pattern += '*';
     std::vector<forms::DirEntry> entries;
     WIN32_FIND_DATAW found{};
-    const UniqueFind search{FindFirstFileW(widen(pattern).c_str(), &found)};
+    const UniqueFind search{FindFirstFileW(filePath(pattern).c_str(), &found)};
     if (!search) return entries;
     do {
         entries.push_back({narrow(found.cFileName), found.dwFileAttributes});
