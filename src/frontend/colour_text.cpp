@@ -1,0 +1,79 @@
+#include "frontend/colour_text.h"
+
+#include <cctype>
+#include <charconv>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "frontend/option_error.h"
+
+namespace orv::frontend {
+namespace {
+
+constexpr std::string_view kSpecForm = "N=C1,...,C16 (N the user scheme 1..4, C as #RRGGBB)";
+
+std::vector<std::string_view> splitColours(std::string_view text) {
+    std::vector<std::string_view> parts;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t start = text.find_first_not_of(", \t\r", at);
+        if (start == std::string_view::npos) break;
+        const std::size_t stop = std::min(text.find_first_of(", \t\r", start), text.size());
+        parts.push_back(text.substr(start, stop - start));
+        at = stop;
+    }
+    return parts;
+}
+
+}  // namespace
+
+std::optional<display::Colour> parseColour(std::string_view text) {
+    if (!text.empty() && text.front() == '#') text.remove_prefix(1);
+    if (text.size() != 6) return std::nullopt;
+    for (const char c : text) {
+        if (std::isxdigit(static_cast<unsigned char>(c)) == 0) return std::nullopt;
+    }
+    unsigned rgb = 0;
+    std::from_chars(text.data(), text.data() + text.size(), rgb, 16);
+    const unsigned r = (rgb >> 16U) & 0xFFU;
+    const unsigned g = (rgb >> 8U) & 0xFFU;
+    const unsigned b = rgb & 0xFFU;
+    return static_cast<display::Colour>(r | (g << 8U) | (b << 16U));
+}
+
+void setUserScheme(display::CustomColours& colours, std::string_view spec, std::string_view where) {
+    const auto fail = [&](const std::string& reason) {
+        throw OptionError(std::string(where) + ": " + reason);
+    };
+    const std::size_t equals = spec.find('=');
+    if (equals != 1 || spec[0] < '1' || spec[0] > '4') {
+        fail("'" + std::string(spec) + "' is not " + std::string(kSpecForm));
+    }
+    const int scheme = spec[0] - '1';
+    const std::vector<std::string_view> parts = splitColours(spec.substr(equals + 1));
+    if (parts.size() != display::CustomColours::kBands) {
+        fail("user scheme " + std::to_string(scheme + 1) + " needs 16 colours, not " +
+             std::to_string(parts.size()));
+    }
+    for (int band = 0; band < display::CustomColours::kBands; ++band) {
+        const std::string_view part = parts[static_cast<std::size_t>(band)];
+        const std::optional<display::Colour> colour = parseColour(part);
+        if (!colour) fail("'" + std::string(part) + "' is not a colour (write it as #RRGGBB)");
+        colours.set(scheme, band, *colour);
+    }
+}
+
+void readUserSchemes(display::CustomColours& colours, const std::filesystem::path& file) {
+    std::ifstream in(file);
+    if (!in) throw OptionError(file.string() + ": cannot read the colours file");
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        const std::size_t start = line.find_first_not_of(" \t\r");
+        if (start == std::string::npos || line[start] == '#') continue;
+        setUserScheme(colours, std::string_view(line).substr(start),
+                      file.string() + ":" + std::to_string(number));
+    }
+}
+
+}  // namespace orv::frontend

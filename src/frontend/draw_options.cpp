@@ -1,0 +1,99 @@
+#include "frontend/draw_options.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <optional>
+
+#include "display/style_names.h"
+#include "frontend/colour_text.h"
+#include "frontend/name_lookup.h"
+#include "frontend/option_error.h"
+
+namespace orv::frontend {
+namespace {
+
+// Choosing the sweeping style in the window unticks clearing and switches to the scheme made for
+// it; given on the command line, it starts the same way.
+constexpr int kSweepStyle = 22;
+constexpr int kSweepScheme = 9;
+
+int lookUp(const std::string& text, std::span<const std::string_view> names,
+           std::string_view option, std::string_view listOption) {
+    const std::optional<int> found = findEntry(text, names);
+    if (!found) {
+        throw OptionError(std::string(option) + ": no entry '" + text + "' (" +
+                          std::string(listOption) + " shows them)");
+    }
+    return *found;
+}
+
+}  // namespace
+
+DrawOptions::DrawOptions(CLI::App& app) {
+    app.add_option("--style", style_, "drawing style: its number or Russian name")
+        ->capture_default_str();
+    app.add_option("--scheme", scheme_,
+                   "colour scheme: its number or Russian name (default 0, or 9 for style 22)");
+    app.add_option("--zoom", zoom_, "pen width in pixels")
+        ->check(CLI::Range(1, 4))
+        ->capture_default_str();
+    app.add_flag("--grid", grid_, "show the grid over the picture");
+    app.add_flag("--no-clear", noClear_,
+                 "do not clear the pane before each block (style 22 never clears)");
+    app.add_option("--background", background_, "pane background as #RRGGBB")
+        ->capture_default_str();
+    app.add_option("--colours", colours_,
+                   "user scheme colours: N=C1,...,C16 (N 1..4, 16 colours #RRGGBB from the "
+                   "lowest level band) or @FILE holding such lines; repeatable")
+        ->take_all();
+    app.add_flag_callback(
+        "--list-styles",
+        [] {
+            printEntries(std::cout, display::styleNames());
+            throw CLI::Success();
+        },
+        "print the styles' numbers and names and exit");
+    app.add_flag_callback(
+        "--list-schemes",
+        [] {
+            printEntries(std::cout, display::schemeNames());
+            throw CLI::Success();
+        },
+        "print the colour schemes' numbers and names and exit");
+}
+
+Drawing DrawOptions::resolve() const {
+    Drawing drawing;
+    // A user scheme nobody has edited holds the default colours, as in the window.
+    for (int k = 0; k < display::CustomColours::kSchemes; ++k) {
+        for (int b = 0; b < display::CustomColours::kBands; ++b) {
+            drawing.colours.set(k, b,
+                                display::kDefaultCustomColours.at(static_cast<std::size_t>(b)));
+        }
+    }
+    drawing.settings.style = lookUp(style_, display::styleNames(), "--style", "--list-styles");
+    const bool sweeping = drawing.settings.style == kSweepStyle;
+    drawing.settings.scheme =
+        scheme_.empty() ? (sweeping ? kSweepScheme : 0)
+                        : lookUp(scheme_, display::schemeNames(), "--scheme", "--list-schemes");
+    drawing.settings.clear = !noClear_ && !sweeping;
+    drawing.settings.penWidth = zoom_;
+    drawing.grid = grid_;
+    const std::optional<display::Colour> background = parseColour(background_);
+    if (!background) {
+        throw OptionError("--background: '" + background_ +
+                          "' is not a colour (write it as #RRGGBB)");
+    }
+    drawing.background = *background;
+    for (const std::string& spec : colours_) {
+        if (!spec.empty() && spec.front() == '@') {
+            readUserSchemes(drawing.colours, spec.substr(1));
+        } else {
+            setUserScheme(drawing.colours, spec, "--colours");
+        }
+    }
+    return drawing;
+}
+
+}  // namespace orv::frontend

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "display/block_drawing.h"
+#include "display/custom_colours.h"
+
+namespace CLI {
+class App;
+}
+
+namespace orv::frontend {
+
+// How to draw, as the window's controls would have it set.
+struct Drawing {
+    display::DrawSettings settings;
+    display::CustomColours colours;
+    display::Colour background = 0;  // the pane's background, 0x00BBGGRR
+    bool grid = false;               // the grid lines over the picture
+};
+
+// The drawing options shared by the native programs: --style, --scheme, --zoom, --grid,
+// --no-clear, --background and --colours, with --list-styles and --list-schemes, which print
+// the lists and end the program successfully.
+class DrawOptions {
+  public:
+    explicit DrawOptions(CLI::App& app);
+
+    // The options given, as a Drawing. Throws OptionError for a name not in a list, a colour that
+    // is not one or a colours file that cannot be read.
+    Drawing resolve() const;
+
+  private:
+    std::string style_ = "0";
+    std::string scheme_;
+    int zoom_ = 1;
+    bool grid_ = false;
+    bool noClear_ = false;
+    std::string background_ = "#000000";
+    std::vector<std::string> colours_;
+};
+
+}  // namespace orv::frontend

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <stdexcept>
+
+namespace orv::frontend {
+
+// A command-line option's value that cannot be used; the message is one line naming the option
+// (or the file it came from) and the reason.
+class OptionError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+}  // namespace orv::frontend

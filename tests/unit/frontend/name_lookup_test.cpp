@@ -1,0 +1,41 @@
+#include "frontend/name_lookup.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+#include <sstream>
+#include <string>
+
+namespace orv::frontend {
+namespace {
+
+constexpr std::array<std::string_view, 3> kNames = {"Обычный", "Осевой", "Точечный"};
+
+struct Lookup {
+    std::string text;
+    std::optional<int> expected;
+};
+
+class FindingAnEntry : public ::testing::TestWithParam<Lookup> {};
+
+TEST_P(FindingAnEntry, ByIndexOrExactName) {
+    EXPECT_EQ(findEntry(GetParam().text, kNames), GetParam().expected) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, FindingAnEntry,
+                         ::testing::Values(Lookup{"0", 0}, Lookup{"2", 2}, Lookup{"Точечный", 2},
+                                           Lookup{"Осевой", 1}, Lookup{"3", std::nullopt},
+                                           Lookup{"-1", std::nullopt}, Lookup{"1x", std::nullopt},
+                                           Lookup{" 1", std::nullopt}, Lookup{"", std::nullopt},
+                                           Lookup{"Точечн", std::nullopt},
+                                           Lookup{"99999999999999999999", std::nullopt}));
+
+TEST(PrintingEntries, GivesIndexAndNameALine) {
+    std::ostringstream out;
+    printEntries(out, kNames);
+    EXPECT_EQ(out.str(), "0\tОбычный\n1\tОсевой\n2\tТочечный\n");
+}
+
+}  // namespace
+}  // namespace orv::frontend
