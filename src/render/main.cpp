@@ -1,0 +1,86 @@
+// orvanta2-render: draws a sound file the way Orvanta 2 draws its sound input, block by block,
+// into pictures, an animation or a video.
+#include <unistd.h>
+
+#include <CLI/CLI.hpp>
+
+#include <atomic>
+#include <csignal>
+#include <iostream>
+
+#include "frontend/draw_options.h"
+#include "frontend/option_error.h"
+#include "render/output_error.h"
+#include "render/render_job.h"
+#include "sound/sound_file.h"
+
+namespace {
+
+std::atomic<bool> interrupted{false};
+
+extern "C" void onInterrupt(int /*signal*/) {
+    interrupted = true;
+}
+
+constexpr const char* kFooter = R"(
+The sound is read as Orvanta 2 records its input: channels averaged to mono, resampled to
+11025 Hz, 8 bits, then cut into consecutive blocks of 256 samples from --from on. The last,
+partial block is filled up with silence and drawn too, so every sample is drawn. One frame a
+block: 11025/256 (about 43.07) frames a second.
+
+Outputs, by name: NAME.png (the picture after the last block), NAME%05d.png (one picture a
+block, numbered from 1), NAME.gif, NAME.mp4 / .webm / .mkv (with the input's sound; through
+the ffmpeg program), - (raw 8-bit RGB frames to standard output, each WIDTHxHEIGHTx3 bytes).
+
+Examples:
+  orvanta2-render song.flac song.mp4
+  orvanta2-render --style Точечный --scheme 8 --zoom 2 --scale 2 song.ogg song.webm
+  orvanta2-render --from 30 --to 40 --grid voice.wav frames/f%05d.png
+  orvanta2-render --scheme 11 --colours 1=#ff0000,#ff4000,#ff8000,#ffc000,#ffff00,#c0ff00,#80ff00,#40ff00,#00ff00,#00ff40,#00ff80,#00ffc0,#00ffff,#00c0ff,#0080ff,#0040ff tone.wav tone.gif
+  orvanta2-render song.mp3 - | ffplay -f rawvideo -pixel_format rgb24 -video_size 260x260 -)";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace orv;
+    CLI::App app("Draws a sound file the way Orvanta 2 draws its sound input.", "orvanta2-render");
+    app.footer(kFooter);
+    app.get_formatter()->column_width(26);
+
+    render::RenderJob job;
+    std::string input;
+    double from = 0;
+    double to = -1;
+    app.add_option("INPUT", input, "sound file (WAV, FLAC, Ogg Vorbis, Opus, MP3, ...)")
+        ->required();
+    app.add_option("OUTPUT", job.output, "output file, numbered name or - (see below)")->required();
+    frontend::DrawOptions drawOptions(app);
+    app.add_option("--scale", job.scale, "make every pixel an N x N square")
+        ->check(CLI::Range(1, 16))
+        ->capture_default_str();
+    app.add_option("--from", from, "start at this many seconds into the sound")
+        ->check(CLI::NonNegativeNumber);
+    app.add_option("--to", to, "stop at this many seconds into the sound")
+        ->check(CLI::NonNegativeNumber);
+    app.add_flag("--overwrite", job.overwrite, "replace an existing output");
+    app.add_flag("--quiet", job.quiet, "no progress bar and no warnings");
+    CLI11_PARSE(app, argc, argv);
+
+    std::signal(SIGPIPE, SIG_IGN);  // a reader that goes away is reported as a write error
+    std::signal(SIGINT, onInterrupt);
+    std::signal(SIGTERM, onInterrupt);
+    try {
+        if (to >= 0 && to <= from) {
+            throw frontend::OptionError("--to: must be later than --from");
+        }
+        job.input = input;
+        job.range = {from, to >= 0 ? std::optional<double>(to) : std::nullopt};
+        job.drawing = drawOptions.resolve();
+        job.progress = isatty(STDERR_FILENO) != 0;
+        render::render(job, std::cerr, interrupted);
+    } catch (const std::exception& error) {
+        std::cerr << "orvanta2-render: " << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,80 @@
+#include "render/output_kind.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <filesystem>
+#include <utility>
+
+#include "frontend/option_error.h"
+
+namespace orv::render {
+namespace {
+
+constexpr std::array<std::pair<std::string_view, OutputKind>, 5> kExtensions = {{
+    {".png", OutputKind::Png},
+    {".gif", OutputKind::Gif},
+    {".mp4", OutputKind::Mp4},
+    {".webm", OutputKind::Webm},
+    {".mkv", OutputKind::Mkv},
+}};
+
+std::string lowered(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+}  // namespace
+
+OutputKind outputKind(std::string_view name) {
+    if (name == "-") return OutputKind::Raw;
+    const std::string extension =
+        lowered(std::filesystem::path(std::string(name)).extension().string());
+    const auto found = std::find_if(kExtensions.begin(), kExtensions.end(),
+                                    [&](const auto& entry) { return entry.first == extension; });
+    if (found == kExtensions.end()) {
+        throw frontend::OptionError(std::string(name) +
+                                    ": unknown kind of output (name it .png, .gif, .mp4, .webm, "
+                                    ".mkv, frame%05d.png, or - for raw RGB)");
+    }
+    if (found->second == OutputKind::Png && NumberedName::looksNumbered(name)) {
+        return OutputKind::PngSequence;
+    }
+    return found->second;
+}
+
+bool NumberedName::looksNumbered(std::string_view name) {
+    return name.find('%') != std::string_view::npos;
+}
+
+NumberedName::NumberedName(std::string pattern) {
+    const auto fail = [&] {
+        throw frontend::OptionError(pattern +
+                                    ": a numbered name holds one %d or %0Nd (N 1..9) and no "
+                                    "other %");
+    };
+    const std::size_t percent = pattern.find('%');
+    if (percent == std::string::npos) fail();
+    std::size_t at = percent + 1;
+    if (at < pattern.size() && pattern[at] == '0') {
+        ++at;
+        if (at >= pattern.size() || pattern[at] < '1' || pattern[at] > '9') fail();
+        width_ = pattern[at] - '0';
+        ++at;
+    }
+    if (at >= pattern.size() || pattern[at] != 'd') fail();
+    before_ = pattern.substr(0, percent);
+    after_ = pattern.substr(at + 1);
+    if (after_.find('%') != std::string::npos) fail();
+}
+
+std::string NumberedName::operator()(long number) const {
+    std::string digits = std::to_string(number);
+    if (static_cast<int>(digits.size()) < width_) {
+        digits.insert(0, static_cast<std::size_t>(width_) - digits.size(), '0');
+    }
+    return before_ + digits + after_;
+}
+
+}  // namespace orv::render

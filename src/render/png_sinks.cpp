@@ -1,0 +1,102 @@
+#include "render/png_sinks.h"
+
+#include <algorithm>
+
+#include "render/png_encoder.h"
+
+namespace orv::render {
+
+PngPictureSink::PngPictureSink(const std::filesystem::path& target, int width, int height,
+                               bool overwrite)
+    : file_(target, overwrite), width_(width), height_(height) {}
+
+void PngPictureSink::write(std::span<const std::uint8_t> rgb) {
+    last_.assign(rgb.begin(), rgb.end());
+}
+
+void PngPictureSink::finish() {
+    std::vector<std::uint8_t> png;
+    encodePng(last_, width_, height_, PngEffort::Small, png);
+    writeFile(file_.temporary(), png);
+    file_.commit();
+}
+
+PngSequenceSink::PngSequenceSink(NumberedName names, int width, int height, bool overwrite)
+    : names_(std::move(names)), width_(width), height_(height), overwrite_(overwrite) {
+    checkWritable(names_(1), overwrite_);
+    const unsigned threads = std::max(1U, std::thread::hardware_concurrency());
+    frames_.resize(2 * static_cast<std::size_t>(threads));
+    for (Frame& frame : frames_) free_.push_back(&frame);
+    for (unsigned t = 0; t < threads; ++t) workers_.emplace_back([this] { work(); });
+}
+
+PngSequenceSink::~PngSequenceSink() {
+    stop();
+}
+
+void PngSequenceSink::write(std::span<const std::uint8_t> rgb) {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return !free_.empty() || failure_; });
+    rethrowFailure();
+    Frame* frame = free_.front();
+    free_.pop_front();
+    lock.unlock();
+    frame->rgb.assign(rgb.begin(), rgb.end());
+    frame->number = ++written_;
+    lock.lock();
+    waiting_.push_back(frame);
+    changed_.notify_all();
+}
+
+void PngSequenceSink::finish() {
+    {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return (waiting_.empty() && busy_ == 0) || failure_; });
+    }
+    stop();
+    rethrowFailure();
+}
+
+void PngSequenceSink::work() {
+    std::vector<std::uint8_t> png;
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] { return !waiting_.empty() || ending_; });
+        if (waiting_.empty()) return;
+        Frame* frame = waiting_.front();
+        waiting_.pop_front();
+        ++busy_;
+        lock.unlock();
+        std::exception_ptr failure;
+        try {
+            StagedFile file(names_(frame->number), overwrite_);
+            encodePng(frame->rgb, width_, height_, PngEffort::Fast, png);
+            writeFile(file.temporary(), png);
+            file.commit();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        lock.lock();
+        --busy_;
+        if (failure && !failure_) failure_ = failure;
+        free_.push_back(frame);
+        changed_.notify_all();
+    }
+}
+
+void PngSequenceSink::stop() {
+    {
+        const std::scoped_lock lock(mutex_);
+        ending_ = true;
+    }
+    changed_.notify_all();
+    for (std::thread& worker : workers_) {
+        if (worker.joinable()) worker.join();
+    }
+}
+
+void PngSequenceSink::rethrowFailure() {
+    if (failure_) std::rethrow_exception(failure_);
+}
+
+}  // namespace orv::render

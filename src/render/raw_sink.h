@@ -1,0 +1,16 @@
+#pragma once
+
+#include "render/frame_sink.h"
+
+namespace orv::render {
+
+// Frames as bare 8-bit RGB rows to standard output, one after another, for other programs.
+class RawSink final : public FrameSink {
+  public:
+    // Throws OutputError when standard output is a terminal.
+    RawSink();
+    void write(std::span<const std::uint8_t> rgb) override;
+    void finish() override {}
+};
+
+}  // namespace orv::render

@@ -1,0 +1,66 @@
+#include "render/render_job.h"
+
+#include "display/block_drawing.h"
+#include "display/raster_canvas.h"
+#include "frontend/pane_picture.h"
+#include "render/ffmpeg_sink.h"
+#include "render/output_error.h"
+#include "render/output_kind.h"
+#include "render/png_sinks.h"
+#include "render/progress.h"
+#include "render/raw_sink.h"
+
+namespace orv::render {
+
+static_assert(std::is_same_v<sound::Block, display::Block>,
+              "the reader's blocks are the drawing's blocks");
+
+std::unique_ptr<FrameSink> openOutput(const RenderJob& job, int width, int height) {
+    const OutputKind kind = outputKind(job.output);
+    switch (kind) {
+        case OutputKind::Png:
+            return std::make_unique<PngPictureSink>(job.output, width, height, job.overwrite);
+        case OutputKind::PngSequence:
+            return std::make_unique<PngSequenceSink>(NumberedName(job.output), width, height,
+                                                     job.overwrite);
+        case OutputKind::Raw:
+            return std::make_unique<RawSink>();
+        default:
+            return std::make_unique<FfmpegSink>(
+                FfmpegJob{kind, job.output, job.input, job.range, width, height, job.overwrite});
+    }
+}
+
+void render(const RenderJob& job, std::ostream& messages, const std::atomic<bool>& interrupted) {
+    sound::BlockReader reader(job.input, job.range);
+    const auto warnCutShort = [&] {
+        if (!job.quiet) {
+            messages << "orvanta2-render: warning: " << job.input.string()
+                     << ": cut off inside its data; drawing what is there\n";
+        }
+    };
+    const bool cutAtStart = reader.cutShort();
+    if (cutAtStart) warnCutShort();
+
+    display::RasterCanvas pane;
+    pane.setBackColour(job.drawing.background);
+    display::BlockDrawing drawing(pane, job.drawing.colours);
+    frontend::PanePicture picture(pane.width(), pane.height(), job.scale, job.drawing.grid);
+    const std::unique_ptr<FrameSink> sink = openOutput(job, picture.width(), picture.height());
+
+    Progress progress(messages, reader.blockCount(), job.progress && !job.quiet);
+    sound::Block block{};
+    std::int64_t drawn = 0;
+    while (reader.next(block)) {
+        if (interrupted) throw OutputError(job.output + ": interrupted");
+        drawing.draw(block, job.drawing.settings);
+        if (sink->everyFrame()) sink->write(picture.composeRgb(pane.pixels()));
+        progress.advance(++drawn);
+    }
+    if (!sink->everyFrame()) sink->write(picture.composeRgb(pane.pixels()));
+    progress.finish();
+    sink->finish();
+    if (!cutAtStart && reader.cutShort()) warnCutShort();
+}
+
+}  // namespace orv::render

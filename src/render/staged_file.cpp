@@ -1,0 +1,64 @@
+#include "render/staged_file.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <system_error>
+
+#include "render/output_error.h"
+
+namespace orv::render {
+namespace {
+
+std::filesystem::path folderOf(const std::filesystem::path& target) {
+    return target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+}
+
+}  // namespace
+
+void checkWritable(const std::filesystem::path& target, bool overwrite) {
+    const std::string name = target.string() + ": ";
+    const std::filesystem::path folder = folderOf(target);
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error)) {
+        throw OutputError(name + "the folder " + folder.string() + " does not exist");
+    }
+    if (access(folder.c_str(), W_OK) != 0) {
+        throw OutputError(name + "the folder " + folder.string() + " is not writable (" +
+                          std::strerror(errno) + ")");
+    }
+    if (std::filesystem::is_directory(target, error)) throw OutputError(name + "is a folder");
+    if (!overwrite && std::filesystem::exists(target, error)) {
+        throw OutputError(name + "exists already (--overwrite replaces it)");
+    }
+}
+
+StagedFile::StagedFile(std::filesystem::path target, bool overwrite)
+    : target_(std::move(target)), overwrite_(overwrite) {
+    checkWritable(target_, overwrite_);
+    temporary_ = folderOf(target_) /
+                 ("." + target_.filename().string() + "." + std::to_string(getpid()) + ".part");
+}
+
+StagedFile::~StagedFile() {
+    if (committed_) return;
+    std::error_code ignored;
+    std::filesystem::remove(temporary_, ignored);
+}
+
+void StagedFile::commit() {
+    // Checked again: the target may have appeared while the output was written.
+    if (!overwrite_ && std::filesystem::exists(target_)) {
+        throw OutputError(target_.string() + ": exists already (--overwrite replaces it)");
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary_, target_, error);
+    if (error)
+        throw OutputError(target_.string() + ": cannot be written (" + error.message() + ")");
+    committed_ = true;
+}
+
+}  // namespace orv::render
