@@ -15,8 +15,6 @@
 
 #include "render/output_error.h"
 
-extern char** environ;
-
 namespace orv::render {
 
 ChildProcess::ChildProcess(const std::vector<std::string>& arguments) {

@@ -10,6 +10,12 @@
 namespace orv::render {
 namespace {
 
+// Each frame of a GIF gets its own palette of exactly its colours (a pane has far fewer than
+// 256), so nothing is dithered and no frame waits for the others.
+constexpr std::string_view kGifPalettes =
+    "[0:v]split[a][b];[a]palettegen=stats_mode=single:reserve_transparent=0[p];"
+    "[b][p]paletteuse=new=1:dither=none";
+
 std::string seconds(double value) {
     std::ostringstream text;
     text << std::fixed << std::setprecision(6) << value;
@@ -39,15 +45,7 @@ std::vector<std::string> encoding(OutputKind kind) {
                     "2",    "-c:a",       "libopus",   "-f",       "webm"};
             break;
         default:
-            // Each frame gets its own palette of exactly its colours (a pane has far fewer than
-            // 256), so nothing is dithered and no frame waits for the others.
-            args = {"-filter_complex",
-                    "[0:v]split[a][b];[a]palettegen=stats_mode=single:reserve_transparent=0[p];"
-                    "[b][p]paletteuse=new=1:dither=none",
-                    "-loop",
-                    "0",
-                    "-f",
-                    "gif"};
+            args = {"-filter_complex", std::string(kGifPalettes), "-loop", "0", "-f", "gif"};
             break;
     }
     return args;

@@ -12,7 +12,6 @@
 #include "frontend/option_error.h"
 #include "render/output_error.h"
 #include "render/render_job.h"
-#include "sound/sound_file.h"
 
 namespace {
 
@@ -39,9 +38,7 @@ Examples:
   orvanta2-render --scheme 11 --colours 1=#ff0000,#ff4000,#ff8000,#ffc000,#ffff00,#c0ff00,#80ff00,#40ff00,#00ff00,#00ff40,#00ff80,#00ffc0,#00ffff,#00c0ff,#0080ff,#0040ff tone.wav tone.gif
   orvanta2-render song.mp3 - | ffplay -f rawvideo -pixel_format rgb24 -video_size 260x260 -)";
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     using namespace orv;
     CLI::App app("Draws a sound file the way Orvanta 2 draws its sound input.", "orvanta2-render");
     app.footer(kFooter);
@@ -69,18 +66,24 @@ int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);  // a reader that goes away is reported as a write error
     std::signal(SIGINT, onInterrupt);
     std::signal(SIGTERM, onInterrupt);
+    if (to >= 0 && to <= from) throw frontend::OptionError("--to: must be later than --from");
+    job.input = input;
+    job.range = {from, to >= 0 ? std::optional<double>(to) : std::nullopt};
+    job.drawing = drawOptions.resolve();
+    job.progress = isatty(STDERR_FILENO) != 0;
+    render::render(job, std::cerr, interrupted);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
     try {
-        if (to >= 0 && to <= from) {
-            throw frontend::OptionError("--to: must be later than --from");
-        }
-        job.input = input;
-        job.range = {from, to >= 0 ? std::optional<double>(to) : std::nullopt};
-        job.drawing = drawOptions.resolve();
-        job.progress = isatty(STDERR_FILENO) != 0;
-        render::render(job, std::cerr, interrupted);
+        return run(argc, argv);
     } catch (const std::exception& error) {
         std::cerr << "orvanta2-render: " << error.what() << '\n';
-        return 1;
+    } catch (...) {
+        std::cerr << "orvanta2-render: failed\n";
     }
-    return 0;
+    return 1;
 }
