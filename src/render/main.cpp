@@ -29,7 +29,8 @@ block: 11025/256 (about 43.07) frames a second.
 
 Outputs, by name: NAME.png (the picture after the last block), NAME%05d.png (one picture a
 block, numbered from 1), NAME.gif, NAME.mp4 / .webm / .mkv (with the input's sound; through
-the ffmpeg program), - (raw 8-bit RGB frames to standard output, each WIDTHxHEIGHTx3 bytes).
+the ffmpeg program), - (raw 8-bit RGB frames to standard output, each WIDTHxHEIGHTx3 bytes),
+/dev/null (every block drawn, nothing written: for timing).
 
 Examples:
   orvanta2-render song.flac song.mp4

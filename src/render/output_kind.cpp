@@ -29,6 +29,7 @@ std::string lowered(std::string text) {
 
 OutputKind outputKind(std::string_view name) {
     if (name == "-") return OutputKind::Raw;
+    if (name == "/dev/null") return OutputKind::Null;
     const std::string extension =
         lowered(std::filesystem::path(std::string(name)).extension().string());
     const auto found = std::find_if(kExtensions.begin(), kExtensions.end(),

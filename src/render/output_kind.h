@@ -13,7 +13,8 @@ enum class OutputKind {
     Mp4,          // video.mp4, .webm, .mkv: one frame a block, with the source's sound
     Webm,
     Mkv,
-    Raw,  // "-": 8-bit RGB frames to standard output
+    Raw,   // "-": 8-bit RGB frames to standard output
+    Null,  // "/dev/null": every block drawn, nothing written (for timing)
 };
 
 // Throws OptionError for a name whose kind is unknown.

@@ -13,4 +13,12 @@ class RawSink final : public FrameSink {
     void finish() override {}
 };
 
+// Nothing at all: the blocks are drawn and the frames dropped, to time the drawing alone.
+class NullSink final : public FrameSink {
+  public:
+    void write(std::span<const std::uint8_t> /*rgb*/) override {}
+    bool everyFrame() const override { return false; }
+    void finish() override {}
+};
+
 }  // namespace orv::render

@@ -25,6 +25,8 @@ std::unique_ptr<FrameSink> openOutput(const RenderJob& job, int width, int heigh
                                                      job.overwrite);
         case OutputKind::Raw:
             return std::make_unique<RawSink>();
+        case OutputKind::Null:
+            return std::make_unique<NullSink>();
         default:
             return std::make_unique<FfmpegSink>(
                 FfmpegJob{kind, job.output, job.input, job.range, width, height, job.overwrite});

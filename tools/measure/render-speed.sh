@@ -44,12 +44,12 @@ echo
 # (a) frames drawn and dropped. Each style on the first minute, then the median style whole.
 declare -a style_fps
 for style in $(seq 0 24); do
-    t=$(timed "$render" --quiet --to 60 --style "$style" "$sound" -)
+    t=$(timed "$render" --quiet --to 60 --style "$style" "$sound" /dev/null)
     style_fps+=("$(fps $(( (60 * 11025 + 255) / 256 )) "$t") $style")
 done
 median=$(printf '%s\n' "${style_fps[@]}" | sort -n | sed -n 13p | cut -d' ' -f2)
 echo "(a) per style, first minute (fps style): $(printf '%s\n' "${style_fps[@]}" | sort -n | tr '\n' ';')"
-ours=$(timed "$render" --quiet --style "$median" "$sound" -)
+ours=$(timed "$render" --quiet --style "$median" "$sound" /dev/null)
 theirs=$(timed ffmpeg -v error -i "$sound" -filter_complex "$showwaves" -f null -)
 echo "(a) no output:    orvanta2-render (median style $median) $(fps $frames "$ours") fps," \
     "showwaves $(fps $frames "$theirs") fps, ratio $(ratio "$theirs" "$ours")"

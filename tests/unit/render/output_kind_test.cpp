@@ -28,8 +28,8 @@ TEST_P(ChoosingTheOutput, ByItsName) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, ChoosingTheOutput,
-    ::testing::Values(Named{"-", OutputKind::Raw}, Named{"a.png", OutputKind::Png},
-                      Named{"dir/A.PNG", OutputKind::Png},
+    ::testing::Values(Named{"-", OutputKind::Raw}, Named{"/dev/null", OutputKind::Null},
+                      Named{"a.png", OutputKind::Png}, Named{"dir/A.PNG", OutputKind::Png},
                       Named{"f%05d.png", OutputKind::PngSequence},
                       Named{"out/%d.png", OutputKind::PngSequence}, Named{"x.gif", OutputKind::Gif},
                       Named{"x.mp4", OutputKind::Mp4}, Named{"x.webm", OutputKind::Webm},
