@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "display/grid.h"
+#include "pixels/colour.h"
 
 namespace orv::frontend {
 namespace {
@@ -15,7 +16,7 @@ static_assert(std::endian::native == std::endian::little, "the RGB packing assum
 
 // 0x00RRGGBB as a word whose bytes in memory are R, G, B, 0.
 constexpr std::uint32_t rgbBytes(std::uint32_t pixel) {
-    return ((pixel >> 16U) & 0xFFU) | (pixel & 0xFF00U) | ((pixel & 0xFFU) << 16U);
+    return pixels::swapRedBlue(pixel);
 }
 
 }  // namespace
