@@ -8,23 +8,31 @@
 #     wineserver for it.
 # Writes DIR/env.sh (source it to use the environment) and records every PID it started,
 # so that stop.sh DIR can stop exactly those. Starting again first stops what a previous
-# start left behind.
+# start left behind. --no-wine starts only the display and the sound server, for native
+# programs.
 #
-# Usage: start.sh DIR
+# Usage: start.sh [--no-wine] DIR
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # shellcheck source=common.sh
 . "$here/common.sh"
 
-[[ $# -eq 1 ]] || die "usage: $0 DIR"
+wine=1
+if [[ ${1:-} == --no-wine ]]; then
+    wine=0
+    shift
+fi
+[[ $# -eq 1 ]] || die "usage: $0 [--no-wine] DIR"
 mkdir -p "$1"
 dir="$(cd "$1" && pwd)"
 
 # Whatever an earlier start left running goes first.
 "$here/stop.sh" "$dir" >/dev/null 2>&1 || true
 
-for tool in Xvfb pulseaudio pactl wine wineboot wineserver; do
+tools=(Xvfb pulseaudio pactl)
+((wine)) && tools+=(wine wineboot wineserver)
+for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || die "$tool is missing (tools/test.sh installs it)"
 done
 
@@ -100,27 +108,29 @@ wait_for 30 "PulseAudio to serve the null sink" pulse_ready ||
 
 # --- Wine -------------------------------------------------------------------------------
 prefix="$dir/prefix"
-export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all DISPLAY="$display"
-export "${pulse_env[@]}"
-if [[ ! -f "$prefix/.orvanta-ready" ]]; then
-    rm -rf "$prefix"
-    started=$(date +%s)
-    # No Mono or Gecko installer: the tests need neither.
-    WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >"$dir/logs/wineboot.log" 2>&1 ||
-        { cat "$dir/logs/wineboot.log" >&2; die "wineboot failed"; }
-    # Only winepulse: without a PulseAudio server there is no wave-input device at all,
-    # rather than whatever ALSA would offer. No crash dialog that would wait for a click.
-    wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d pulse /f >>"$dir/logs/wineboot.log" 2>&1
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
-        >>"$dir/logs/wineboot.log" 2>&1
-    wineserver -w
-    echo "wine prefix created in $(($(date +%s) - started)) s" >>"$dir/logs/wineboot.log"
-    touch "$prefix/.orvanta-ready"
-fi
+if ((wine)); then
+    export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all DISPLAY="$display"
+    export "${pulse_env[@]}"
+    if [[ ! -f "$prefix/.orvanta-ready" ]]; then
+        rm -rf "$prefix"
+        started=$(date +%s)
+        # No Mono or Gecko installer: the tests need neither.
+        WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >"$dir/logs/wineboot.log" 2>&1 ||
+            { cat "$dir/logs/wineboot.log" >&2; die "wineboot failed"; }
+        # Only winepulse: without a PulseAudio server there is no wave-input device at all,
+        # rather than whatever ALSA would offer. No crash dialog that would wait for a click.
+        wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d pulse /f >>"$dir/logs/wineboot.log" 2>&1
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+            >>"$dir/logs/wineboot.log" 2>&1
+        wineserver -w
+        echo "wine prefix created in $(($(date +%s) - started)) s" >>"$dir/logs/wineboot.log"
+        touch "$prefix/.orvanta-ready"
+    fi
 
-# A persistent wineserver keeps the prefix warm between test programs.
-wineserver -f -p </dev/null >"$dir/logs/wineserver.log" 2>&1 &
-echo $! >"$dir/pids/wineserver"
+    # A persistent wineserver keeps the prefix warm between test programs.
+    wineserver -f -p </dev/null >"$dir/logs/wineserver.log" 2>&1 &
+    echo $! >"$dir/pids/wineserver"
+fi
 
 # --- env.sh -----------------------------------------------------------------------------
 {
