@@ -1,0 +1,183 @@
+// orvanta2-live: the program's picture of what the computer plays (or any sound source), live in
+// a window, drawn by the same engine as the Windows program.
+#include <SDL_events.h>
+#include <CLI/CLI.hpp>
+
+#include <langinfo.h>
+
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+#include "display/raster_canvas.h"
+#include "frontend/draw_options.h"
+#include "frontend/option_error.h"
+#include "live/block_queue.h"
+#include "live/capture_feed.h"
+#include "live/live_settings.h"
+#include "live/live_viewer.h"
+#include "live/pane_window.h"
+#include "live/remembered_choices.h"
+#include "live/sound_server.h"
+#include "live/source_choice.h"
+#include "live/viewer_state.h"
+
+namespace {
+
+using namespace orv;
+
+struct Options {
+    std::string device;
+    bool listDevices = false;
+    bool stats = false;
+    frontend::Drawing drawing;
+    live::GivenOptions given;
+};
+
+void report(const std::string& message) {
+    std::cerr << "orvanta2-live: " << message << (message.ends_with('\n') ? "" : "\n");
+}
+
+struct Counts {
+    std::uint64_t recorded = 0;
+    std::uint64_t drawn = 0;
+    std::uint64_t skipped = 0;
+    std::uint64_t dropped = 0;
+    std::uint64_t lostSamples = 0;
+    double seconds = 0;
+};
+
+void printCounts(const Counts& counts) {
+    std::printf(
+        "orvanta2-live: %llu blocks recorded in %.2f s from the first to the last (%.2f a "
+        "second), %llu drawn, %llu skipped while paused, %llu dropped by the window, %llu samples "
+        "lost by the sound server\n",
+        static_cast<unsigned long long>(counts.recorded), counts.seconds,
+        counts.recorded > 1 && counts.seconds > 0
+            ? static_cast<double>(counts.recorded - 1) / counts.seconds
+            : 0.0,
+        static_cast<unsigned long long>(counts.drawn),
+        static_cast<unsigned long long>(counts.skipped),
+        static_cast<unsigned long long>(counts.dropped),
+        static_cast<unsigned long long>(counts.lostSamples));
+}
+
+int run(const Options& options) {
+    live::SoundServer server;
+    const std::vector<live::SoundSource> sources = server.sources();
+    if (options.listDevices) {
+        std::cout << live::listSources(sources);
+        return 0;
+    }
+    const std::filesystem::path settingsFile = live::settingsPath();
+    const live::LoadedSettings loaded = live::loadSettings(settingsFile);
+    if (!loaded.warning.empty()) {
+        report("warning: " + loaded.warning);
+    }
+    live::LiveSettings settings =
+        live::withGivenOptions(loaded.settings, options.drawing, options.given);
+    const bool deviceGiven = !options.device.empty();
+    if (deviceGiven) {
+        settings.device = options.device;
+    }
+    const live::SourceChoice source = live::chooseSource(
+        sources, settings.device, deviceGiven, [&server] { return server.defaultMonitor(); });
+    // A remembered source that is away (a headset unplugged) stays remembered for its return.
+    if (!source.warning.empty()) {
+        report("warning: " + source.warning);
+    }
+
+    live::ViewerState state;
+    state.draw = {settings.style, settings.scheme, settings.clear, settings.penWidth};
+    state.grid = settings.grid;
+
+    display::RasterCanvas pane;
+    pane.setBackColour(options.drawing.background);
+    live::PaneWindow window(settings.windowWidth, settings.windowHeight, pane.width(),
+                            pane.height());
+    live::LiveViewer viewer(window, state, pane, options.drawing.colours);
+
+    live::BlockQueue queue;
+    const std::uint32_t blockEvent = SDL_RegisterEvents(1);
+    live::CaptureFeed feed(queue, [blockEvent] {
+        SDL_Event event{};
+        event.type = blockEvent;
+        SDL_PushEvent(&event);
+    });
+    {
+        // The feed must not be fed once it is gone, however the window ends.
+        struct Recording {
+            live::SoundServer& server;
+            ~Recording() { server.stopRecording(); }
+        } recording{server};
+        server.record(source.name, feed);
+        viewer.run(queue, feed, blockEvent);
+    }
+
+    settings.style = state.draw.style;
+    settings.scheme = state.draw.scheme;
+    settings.penWidth = state.draw.penWidth;
+    settings.clear = state.draw.clear;
+    settings.grid = state.grid;
+    viewer.windowSize(settings.windowWidth, settings.windowHeight);
+    if (settings != loaded.settings || !std::filesystem::exists(settingsFile)) {
+        const std::string error =
+            live::saveSettings(settingsFile, settings, !loaded.warning.empty());
+        if (!error.empty()) {
+            report("warning: the settings were not saved: " + error);
+        }
+    }
+    if (options.stats) {
+        printCounts({feed.blocks(), viewer.drawn(), viewer.skippedWhilePaused(), queue.dropped(),
+                     feed.lostSamples(), feed.span().count()});
+    }
+    if (feed.ended()) {
+        report("the sound stopped: the sound server went away or dropped '" + source.name + "'");
+        return 1;
+    }
+    return 0;
+}
+
+// The window's title names the Russian style and scheme in UTF-8; X converts titles by the
+// locale's character set, so a locale that is not UTF-8 gets the C one that is.
+void useUtf8Characters() {
+    std::setlocale(LC_CTYPE, "");
+    if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0) {
+        std::setlocale(LC_CTYPE, "C.UTF-8");
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    useUtf8Characters();
+    try {
+        CLI::App app{
+            "Shows what the computer plays (or any sound source) live, as Orvanta 2 draws it. "
+            "The choices made in the window are remembered for the next run; the options here "
+            "override them."};
+        const frontend::DrawOptions drawOptions(app);
+        Options options;
+        app.add_option("--device", options.device,
+                       "the sound source to listen to (a name from --list-devices); default: the "
+                       "monitor of the default output, i.e. what the computer plays");
+        app.add_flag("--list-devices", options.listDevices, "list the sound sources and exit");
+        app.add_flag("--stats", options.stats,
+                     "at the end, print how many blocks were recorded, drawn and lost");
+        app.footer("Keys in the window: h or F1 lists them.");
+        CLI11_PARSE(app, argc, argv);
+        const auto given = [&app](const char* name) { return app.count(name) > 0; };
+        options.given = {given("--style"), given("--scheme"), given("--zoom"), given("--grid"),
+                         given("--no-clear")};
+        options.drawing = drawOptions.resolve();
+        return run(options);
+    } catch (const frontend::OptionError& error) {
+        report(error.what());
+        return 2;
+    } catch (const std::exception& error) {
+        report(error.what());
+        return 1;
+    }
+}

@@ -1,0 +1,14 @@
+#include "live/pane_placement.h"
+
+#include <algorithm>
+
+namespace orv::live {
+
+PanePlacement PanePlacement::fit(int windowWidth, int windowHeight, int paneWidth, int paneHeight) {
+    const int scale = std::max(1, std::min(windowWidth / paneWidth, windowHeight / paneHeight));
+    const int width = paneWidth * scale;
+    const int height = paneHeight * scale;
+    return {(windowWidth - width) / 2, (windowHeight - height) / 2, scale, width, height};
+}
+
+}  // namespace orv::live

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "live/pane_placement.h"
+
+struct SDL_Window;
+
+namespace orv::live {
+
+// The live picture's window (SDL2): resizable, the pane's picture centred on black at the
+// placement's whole-number scale. Drawn through the window's own surface, no GPU needed.
+class PaneWindow {
+  public:
+    // Throws LiveError when there is no display to open it on.
+    PaneWindow(int width, int height, int paneWidth, int paneHeight);
+    ~PaneWindow();
+    PaneWindow(const PaneWindow&) = delete;
+    PaneWindow& operator=(const PaneWindow&) = delete;
+
+    void setTitle(const std::string& title);
+    void setOnTop(bool onTop);
+    void setFullScreen(bool fullScreen);
+    bool fullScreen() const;
+    // The size of the window when it is not full screen.
+    void size(int& width, int& height) const;
+
+    // After the window changed size: takes the new surface and paints it black.
+    void resized();
+    // Shows the pane's picture at the placement's scale (placement().width x height pixels, rows
+    // top-down, 0x00RRGGBB); what falls outside a small window is cut off.
+    void show(std::span<const std::uint32_t> picture);
+    const PanePlacement& placement() const { return placement_; }
+
+  private:
+    SDL_Window* window_ = nullptr;
+    int paneWidth_;
+    int paneHeight_;
+    PanePlacement placement_;
+};
+
+}  // namespace orv::live

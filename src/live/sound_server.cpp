@@ -1,0 +1,248 @@
+#include "live/sound_server.h"
+
+#include <pulse/pulseaudio.h>
+
+namespace orv::live {
+
+namespace {
+
+constexpr const char* kClientName = "Orvanta 2 live";
+constexpr std::uint32_t kBlockBytes = 256;  // u8 mono: one byte a sample
+
+LiveError cannotRecord(const std::string& source, pa_context* context) {
+    return LiveError("cannot record from '" + source +
+                     "': " + pa_strerror(pa_context_errno(context)));
+}
+
+// Wakes whoever waits in waitUntil(); every callback ends with it.
+void signalLoop(void* loop) {
+    pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0);
+}
+
+}  // namespace
+
+class SoundServer::Lock {
+  public:
+    explicit Lock(pa_threaded_mainloop* loop) : loop_(loop) { pa_threaded_mainloop_lock(loop_); }
+    ~Lock() { pa_threaded_mainloop_unlock(loop_); }
+    Lock(const Lock&) = delete;
+    Lock& operator=(const Lock&) = delete;
+
+  private:
+    pa_threaded_mainloop* loop_;
+};
+
+SoundServer::SoundServer() {
+    loop_ = pa_threaded_mainloop_new();
+    context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), kClientName);
+    pa_context_set_state_callback(
+        context_, [](pa_context*, void* loop) { signalLoop(loop); }, loop_);
+    try {
+        // No autospawn: a server that is not running is reported, not started behind the
+        // user's back.
+        if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+            throw LiveError("");
+        }
+        pa_threaded_mainloop_start(loop_);
+        const Lock lock(loop_);
+        waitUntil([this] { return pa_context_get_state(context_) == PA_CONTEXT_READY; });
+    } catch (const LiveError&) {
+        const std::string reason = pa_strerror(pa_context_errno(context_));
+        close();
+        throw LiveError("no sound server is running (" + reason +
+                        "); start PulseAudio (pulseaudio --start) or PipeWire's PulseAudio "
+                        "server (systemctl --user start pipewire-pulse)");
+    }
+}
+
+SoundServer::~SoundServer() {
+    close();
+}
+
+void SoundServer::close() {
+    stopRecording();
+    pa_threaded_mainloop_stop(loop_);
+    pa_context_disconnect(context_);
+    pa_context_unref(context_);
+    pa_threaded_mainloop_free(loop_);
+}
+
+template <typename Done>
+void SoundServer::waitUntil(Done done) {
+    while (!done()) {
+        if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(context_))) {
+            throw LiveError("the sound server closed the connection: " +
+                            std::string(pa_strerror(pa_context_errno(context_))));
+        }
+        pa_threaded_mainloop_wait(loop_);
+    }
+}
+
+template <typename Start>
+void SoundServer::runOperation(Start start) {
+    const Lock lock(loop_);
+    pa_operation* operation = start();
+    if (operation == nullptr) {
+        throw LiveError("the sound server refused a request: " +
+                        std::string(pa_strerror(pa_context_errno(context_))));
+    }
+    try {
+        waitUntil(
+            [operation] { return pa_operation_get_state(operation) != PA_OPERATION_RUNNING; });
+    } catch (const LiveError&) {
+        pa_operation_unref(operation);
+        throw;
+    }
+    pa_operation_unref(operation);
+}
+
+std::vector<SoundSource> SoundServer::sources() {
+    struct Listing {
+        pa_threaded_mainloop* loop;
+        std::vector<SoundSource> sources;
+    } listing{loop_, {}};
+    runOperation([&] {
+        return pa_context_get_source_info_list(
+            context_,
+            [](pa_context*, const pa_source_info* info, int eol, void* user) {
+                auto& into = *static_cast<Listing*>(user);
+                if (eol == 0 && info != nullptr) {
+                    into.sources.push_back(
+                        {info->name, info->description != nullptr ? info->description : ""});
+                }
+                signalLoop(into.loop);
+            },
+            &listing);
+    });
+    return std::move(listing.sources);
+}
+
+std::string SoundServer::defaultMonitor() {
+    struct Answer {
+        pa_threaded_mainloop* loop;
+        std::string text;
+    } answer{loop_, {}};
+    runOperation([&] {
+        return pa_context_get_server_info(
+            context_,
+            [](pa_context*, const pa_server_info* info, void* user) {
+                auto& into = *static_cast<Answer*>(user);
+                if (info != nullptr && info->default_sink_name != nullptr) {
+                    into.text = info->default_sink_name;
+                }
+                signalLoop(into.loop);
+            },
+            &answer);
+    });
+    if (answer.text.empty()) {
+        throw LiveError(
+            "the sound server has no default output to listen to; name a source "
+            "with --device (see --list-devices)");
+    }
+    const std::string sink = std::move(answer.text);
+    runOperation([&] {
+        return pa_context_get_sink_info_by_name(
+            context_, sink.c_str(),
+            [](pa_context*, const pa_sink_info* info, int eol, void* user) {
+                auto& into = *static_cast<Answer*>(user);
+                if (eol == 0 && info != nullptr && info->monitor_source_name != nullptr) {
+                    into.text = info->monitor_source_name;
+                }
+                signalLoop(into.loop);
+            },
+            &answer);
+    });
+    if (answer.text.empty()) {
+        throw LiveError("the default output '" + sink +
+                        "' has no monitor to listen to; name a "
+                        "source with --device (see --list-devices)");
+    }
+    return std::move(answer.text);
+}
+
+void SoundServer::record(const std::string& source, SoundSink& sink) {
+    stopRecording();
+    const Lock lock(loop_);
+    const pa_sample_spec format{PA_SAMPLE_U8, 11025, 1};
+    stream_ = pa_stream_new(context_, "Orvanta 2 live picture", &format, nullptr);
+    if (stream_ == nullptr) {
+        throw LiveError("the sound server refused a recording stream: " +
+                        std::string(pa_strerror(pa_context_errno(context_))));
+    }
+    sink_ = &sink;
+    pa_stream_set_state_callback(
+        stream_,
+        [](pa_stream*, void* self) { static_cast<SoundServer*>(self)->streamStateChanged(); },
+        this);
+    pa_stream_set_read_callback(
+        stream_,
+        [](pa_stream*, std::size_t, void* self) {
+            static_cast<SoundServer*>(self)->readAvailable();
+        },
+        this);
+    // The server hands over a block at a time: one wake-up per block, no more.
+    const pa_buffer_attr buffering{static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1),
+                                   static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1),
+                                   kBlockBytes};
+    if (pa_stream_connect_record(stream_, source.c_str(), &buffering, PA_STREAM_ADJUST_LATENCY) <
+        0) {
+        const LiveError error = cannotRecord(source, context_);
+        pa_stream_unref(stream_);
+        stream_ = nullptr;
+        throw error;
+    }
+    for (;;) {
+        const pa_stream_state_t state = pa_stream_get_state(stream_);
+        if (state == PA_STREAM_READY) {
+            return;
+        }
+        if (!PA_STREAM_IS_GOOD(state)) {
+            const LiveError error = cannotRecord(source, context_);
+            pa_stream_unref(stream_);
+            stream_ = nullptr;
+            throw error;
+        }
+        pa_threaded_mainloop_wait(loop_);
+    }
+}
+
+void SoundServer::stopRecording() {
+    if (stream_ == nullptr) {
+        return;
+    }
+    const Lock lock(loop_);
+    pa_stream_set_read_callback(stream_, nullptr, nullptr);
+    pa_stream_set_state_callback(stream_, nullptr, nullptr);
+    pa_stream_disconnect(stream_);
+    pa_stream_unref(stream_);
+    stream_ = nullptr;
+    sink_ = nullptr;
+}
+
+// Runs on libpulse's thread, with the loop locked.
+void SoundServer::streamStateChanged() {
+    signalLoop(loop_);
+    const pa_stream_state_t state = pa_stream_get_state(stream_);
+    if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) {
+        sink_->end();
+    }
+}
+
+// Runs on libpulse's thread, with the loop locked.
+void SoundServer::readAvailable() {
+    const void* data = nullptr;
+    std::size_t bytes = 0;
+    while (pa_stream_readable_size(stream_) > 0 && pa_stream_peek(stream_, &data, &bytes) == 0) {
+        if (bytes == 0) {
+            break;
+        }
+        if (data == nullptr) {
+            sink_->lose(bytes);
+        } else {
+            sink_->write({static_cast<const std::uint8_t*>(data), bytes});
+        }
+        pa_stream_drop(stream_);
+    }
+}
+
+}  // namespace orv::live

@@ -1,0 +1,246 @@
+// The live program itself, in the test environment (Xvfb, a PulseAudio null sink "orvanta").
+#include <gtest/gtest.h>
+#include <CLI/CLI.hpp>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "display/block_drawing.h"
+#include "display/grid.h"
+#include "display/raster_canvas.h"
+#include "display/style_names.h"
+#include "frontend/draw_options.h"
+#include "support/child_process.h"
+#include "support/x_screen.h"
+#include "temporary_folder.h"
+
+namespace orv::live {
+namespace {
+
+using namespace std::chrono_literals;
+using test::ChildProcess;
+using test::waitFor;
+using test::XScreen;
+
+std::string required(const char* name) {
+    const char* value = std::getenv(name);
+    if (value == nullptr) {
+        throw std::runtime_error(std::string(name) + " is not set (run in the test environment)");
+    }
+    return value;
+}
+
+std::string fileText(const std::filesystem::path& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The libraries under the program (X, SDL's drivers) keep what they allocate until exit; the
+// program's own allocations are checked by the unit tests.
+const ChildProcess::Setting kNoLeakCheck{"ASAN_OPTIONS", "detect_leaks=0"};
+
+// The program with a settings folder of its own.
+class LiveProgram : public ::testing::Test {
+  protected:
+    std::filesystem::path settingsFile() const { return config.path() / "orvanta2" / "live.ini"; }
+    void writeSettings(const std::string& text) const {
+        std::filesystem::create_directories(settingsFile().parent_path());
+        std::ofstream(settingsFile()) << text;
+    }
+    std::vector<ChildProcess::Setting> environment() const {
+        return {kNoLeakCheck, {"XDG_CONFIG_HOME", config.path().string()}};
+    }
+    std::unique_ptr<ChildProcess> start(std::vector<std::string> arguments = {}) const {
+        arguments.insert(arguments.begin(), required("ORVANTA_LIVE"));
+        return std::make_unique<ChildProcess>(arguments, environment());
+    }
+    // Plays LEVEL into the null sink until the returned process goes.
+    static std::unique_ptr<ChildProcess> play(int level) {
+        return std::make_unique<ChildProcess>(
+            std::vector<std::string>{required("ORVANTA_PLAY"), "-", "--level",
+                                     std::to_string(level)},
+            std::vector<ChildProcess::Setting>{});
+    }
+    XScreen::WindowId windowOf(const ChildProcess& program) {
+        XScreen::WindowId window = 0;
+        EXPECT_TRUE(waitFor(30s, [&] { return (window = screen.windowOf(program.pid())) != 0; }))
+            << program.errors();
+        return window;
+    }
+
+    test::TemporaryFolder config;
+    XScreen screen;
+};
+
+struct Picture {
+    int style;
+    int scheme;
+    int penWidth;
+    bool grid;
+    int level;
+    int windowWidth;
+    int windowHeight;
+    int x, y, scale;  // where the pane must show
+};
+
+// The engine's picture of a pane that has been getting LEVEL constantly.
+std::vector<std::uint32_t> enginePicture(const Picture& p) {
+    // The user schemes as the program has them when no option sets them.
+    CLI::App app;
+    const frontend::DrawOptions options(app);
+    app.parse(std::vector<std::string>{});
+    const frontend::Drawing drawn = options.resolve();
+    display::RasterCanvas pane;
+    display::BlockDrawing drawing(pane, drawn.colours);
+    display::Block block;
+    block.fill(static_cast<std::uint8_t>(p.level));
+    drawing.draw(block, {p.style, p.scheme, true, p.penWidth});
+    std::vector<std::uint32_t> pixels(pane.pixels().begin(), pane.pixels().end());
+    if (p.grid) {
+        display::paintGrid(pixels, pane.width(), pane.height());
+    }
+    return pixels;
+}
+
+// Pixels of the window that differ from the pane scaled to P (black around it).
+int differences(const XScreen::Image& shown, const std::vector<std::uint32_t>& pane,
+                const Picture& p) {
+    constexpr int kPane = display::RasterCanvas::kPaneSize;
+    int wrong = 0;
+    for (int y = 0; y < shown.height; ++y) {
+        for (int x = 0; x < shown.width; ++x) {
+            const int px = (x - p.x) / p.scale;
+            const int py = (y - p.y) / p.scale;
+            const bool inside = x >= p.x && y >= p.y && px < kPane && py < kPane;
+            const std::uint32_t expected =
+                inside ? pane[static_cast<std::size_t>(py) * kPane + px] : 0;
+            wrong += shown.at(x, y) != expected ? 1 : 0;
+        }
+    }
+    return wrong;
+}
+
+class LivePicture : public LiveProgram, public ::testing::WithParamInterface<Picture> {};
+
+TEST_P(LivePicture, TheWindowShowsTheEnginesPictureOfWhatPlays) {
+    const Picture& p = GetParam();
+    writeSettings(
+        "[picture]\nstyle = " + std::to_string(p.style) + "\nscheme = " + std::to_string(p.scheme) +
+        "\npen_width = " + std::to_string(p.penWidth) + "\ngrid = " + (p.grid ? "yes" : "no") +
+        "\n[window]\nwidth = " + std::to_string(p.windowWidth) +
+        "\nheight = " + std::to_string(p.windowHeight) + "\n");
+    const auto player = play(p.level);
+    const auto program = start();
+    const XScreen::WindowId window = windowOf(*program);
+    ASSERT_NE(window, 0u);
+    const std::vector<std::uint32_t> expected = enginePicture(p);
+    int wrong = -1;
+    const bool same = waitFor(30s, [&] {
+        const XScreen::Image shown = screen.image(window);
+        wrong = shown.pixels.empty() ? -1 : differences(shown, expected, p);
+        return wrong == 0;
+    });
+    EXPECT_TRUE(same) << wrong << " pixels differ\n" << program->errors();
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, LivePicture,
+                         ::testing::Values(Picture{0, 3, 1, false, 200, 520, 520, 0, 0, 2},
+                                           Picture{5, 9, 3, true, 60, 600, 560, 40, 20, 2},
+                                           Picture{13, 12, 2, false, 255, 250, 250, -5, -5, 1}));
+
+TEST_F(LiveProgram, KeysAndClicksChangeTheStyleAndSchemeAndAreRemembered) {
+    writeSettings("[picture]\nstyle = 0\nscheme = 3\nnot a setting\n");
+    const auto program = start();
+    const XScreen::WindowId window = windowOf(*program);
+    ASSERT_NE(window, 0u);
+    const auto titleNames = [&](int style, int scheme) {
+        const std::string expected = "Orvanta 2 — " + std::string(display::styleNames()[style]) +
+                                     " — " + std::string(display::schemeNames()[scheme]);
+        return waitFor(30s, [&] { return screen.title(window) == expected; });
+    };
+    ASSERT_TRUE(titleNames(0, 3)) << screen.title(window);
+    const std::string id = std::to_string(window);
+    const auto send = [&](const std::string& xdotool) {
+        ASSERT_EQ(std::system(("xdotool " + xdotool).c_str()), 0) << xdotool;
+    };
+    send("key --window " + id + " Right");
+    EXPECT_TRUE(titleNames(1, 3)) << screen.title(window);
+    send("key --window " + id + " Up");
+    EXPECT_TRUE(titleNames(1, 4)) << screen.title(window);
+    // A right click on the pane steps the click counter from 0 down to the last style.
+    send("mousemove --window " + id + " 260 260 click 3");
+    EXPECT_TRUE(titleNames(24, 4)) << screen.title(window);
+    send("key --window " + id + " g");
+    // Ended as a desktop ends it; a key that quits would leave xdotool no window to release the
+    // key to, and the key held down in the server.
+    constexpr std::uint32_t kGridGreen = 0x004000;  // the line at pane x = 8, at scale 2
+    EXPECT_TRUE(waitFor(30s, [&] {
+        const XScreen::Image shown = screen.image(window);
+        return !shown.pixels.empty() && shown.at(2 * 8, 2 * 100) == kGridGreen;
+    }));
+    program->terminate();
+    ASSERT_EQ(program->waitForExit(30s), 0) << program->errors();
+
+    const std::string errors = program->errors();
+    EXPECT_NE(errors.find("warning"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("line 4"), std::string::npos) << errors;
+    const std::string saved = fileText(settingsFile());
+    EXPECT_NE(saved.find("style = 24\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("scheme = 4\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("grid = yes\n"), std::string::npos) << saved;
+    EXPECT_EQ(fileText(settingsFile().string() + ".bak"),
+              "[picture]\nstyle = 0\nscheme = 3\nnot a setting\n");
+}
+
+struct Failure {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::vector<ChildProcess::Setting> environment;
+    int status;
+    std::vector<std::string> said;  // on stderr, or on stdout when the status is 0
+};
+
+const Failure kFailures[] = {
+    {"no sound server",
+     {},
+     {{"PULSE_SERVER", "unix:/nonexistent/orvanta-test/native"}},
+     1,
+     {"no sound server is running", "start PulseAudio"}},
+    {"unknown device",
+     {"--device", "no-such-source"},
+     {},
+     1,
+     {"no source named 'no-such-source'", "orvanta.monitor"}},
+    {"no display",
+     {},
+     {{"DISPLAY", std::nullopt}, {"WAYLAND_DISPLAY", std::nullopt}},
+     1,
+     {"cannot open a window", "DISPLAY"}},
+    {"listing the devices", {"--list-devices"}, {}, 0, {"orvanta.monitor", "Monitor of Orvanta"}},
+};
+
+class LiveFailure : public LiveProgram, public ::testing::WithParamInterface<Failure> {};
+
+TEST_P(LiveFailure, EndsWithAClearMessage) {
+    std::vector<std::string> command = GetParam().arguments;
+    command.insert(command.begin(), required("ORVANTA_LIVE"));
+    std::vector<ChildProcess::Setting> settings = environment();
+    settings.insert(settings.end(), GetParam().environment.begin(), GetParam().environment.end());
+    ChildProcess program(command, settings);
+    ASSERT_EQ(program.waitForExit(30s), GetParam().status) << GetParam().name;
+    const std::string said = GetParam().status == 0 ? program.output() : program.errors();
+    for (const std::string& part : GetParam().said) {
+        EXPECT_NE(said.find(part), std::string::npos) << GetParam().name << ":\n" << said;
+    }
+    EXPECT_FALSE(std::filesystem::exists(settingsFile())) << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LiveFailure, ::testing::ValuesIn(kFailures));
+
+}  // namespace
+}  // namespace orv::live
