@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# A picture of orvanta2-live at work, made on a virtual display: starts Xvfb and a PulseAudio
+# null sink (tools/wine-env/start.sh --no-wine) in a temporary folder, plays a mix of tones into
+# the sink, runs the live program on its monitor with the window at 2x scale, and after about
+# two seconds saves the window as a PNG. Stops everything it started, also on failure.
+#
+# Usage: tools/screenshot-live.sh [--program orvanta2-live] [--png OUT.png] [-- OPTIONS...]
+# Default: build the program (ORVANTA_BUILD_ROOT, default build; the bench preset) and write
+# docs/live-screenshot.png. OPTIONS go to the program; by default the style "Кольца" in the
+# scheme "Радужный" with a pen 2 pixels wide.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+program="" png="$root/docs/live-screenshot.png"
+options=(--style Кольца --scheme Радужный --zoom 2)
+while [[ $# -gt 0 ]]; do
+    case $1 in
+    --program) program=$2; shift 2 ;;
+    --png) png=$2; shift 2 ;;
+    --) shift; options=("$@"); break ;;
+    *) echo "usage: $0 [--program orvanta2-live] [--png OUT.png] [-- OPTIONS...]" >&2; exit 2 ;;
+    esac
+done
+
+if [[ -z $program ]]; then
+    "$root/tools/install-deps.sh"
+    dir="${ORVANTA_BUILD_ROOT:-$root/build}/bench"
+    mkdir -p "$dir"
+    cmake --preset bench -B "$dir" >"$dir.configure.log" 2>&1 ||
+        { cat "$dir.configure.log" >&2; exit 1; }
+    cmake --build "$dir" --target orvanta2-live >/dev/null
+    program="$dir/src/live/orvanta2-live"
+fi
+[[ -x $program ]] || { echo "screenshot-live: no program at $program" >&2; exit 1; }
+
+work="$(mktemp -d "${TMPDIR:-/tmp}/orvanta-live-screenshot.XXXXXX")"
+player="" live=""
+cleanup() {
+    [[ -n $live ]] && kill -TERM "$live" 2>/dev/null
+    [[ -n $player ]] && kill -TERM "$player" 2>/dev/null
+    wait 2>/dev/null
+    "$root/tools/wine-env/stop.sh" "$work/env" >/dev/null 2>&1
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+"$root/tools/wine-env/start.sh" --no-wine "$work/env" >/dev/null
+# shellcheck source=/dev/null
+. "$work/env/env.sh"
+
+# One second of three tones and their sum, a whole number of periods each, looped.
+python3 - "$work/tones.u8" <<'PY'
+import math, sys
+rate = 11025
+samples = bytearray()
+for n in range(rate):
+    t = n / rate
+    v = 0.5 * math.sin(2 * math.pi * 220 * t) + 0.3 * math.sin(2 * math.pi * 660 * t) \
+        + 0.15 * math.sin(2 * math.pi * 1375 * t)
+    samples.append(max(0, min(255, round(128 + 120 * v))))
+open(sys.argv[1], "wb").write(samples)
+PY
+"$ORVANTA_PLAY" - --file "$work/tones.u8" &
+player=$!
+
+# A settings folder of its own: the window at twice the pane.
+mkdir -p "$work/config/orvanta2"
+printf '[window]\nwidth = 520\nheight = 520\n' >"$work/config/orvanta2/live.ini"
+XDG_CONFIG_HOME="$work/config" "$program" "${options[@]}" >"$work/live.log" 2>&1 &
+live=$!
+window=""
+for _ in $(seq 300); do
+    window=$(xdotool search --pid "$live" 2>/dev/null | head -n1) && [[ -n $window ]] && break
+    kill -0 "$live" 2>/dev/null || { cat "$work/live.log" >&2; exit 1; }
+    sleep 0.1
+done
+[[ -n $window ]] || { echo "screenshot-live: the program showed no window" >&2; exit 1; }
+sleep 2
+mkdir -p "$(dirname "$png")"
+import -window "$window" "$png"
+echo "screenshot: $png"
