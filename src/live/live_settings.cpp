@@ -6,15 +6,21 @@
 #include <charconv>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
+#include <span>
 #include <string_view>
 #include <system_error>
 #include <vector>
+
+#include "display/style_names.h"
+#include "frontend/name_lookup.h"
 
 namespace orv::live {
 
 namespace {
 
-// One line of the file. Exactly one of the three fields is set; numbers have a range.
+// One line of the file. Exactly one of the three fields is set; numbers have a range, or are
+// entries of a list, which may also be named by their text.
 struct Item {
     std::string_view section;
     std::string_view key;
@@ -23,13 +29,14 @@ struct Item {
     bool LiveSettings::*flag = nullptr;
     int lowest = 0;
     int highest = 0;
+    std::span<const std::string_view> (*list)() = nullptr;
 };
 
 // In the order the file lists them.
 constexpr std::array kItems{
     Item{"sound", "device", &LiveSettings::device},
-    Item{"picture", "style", nullptr, &LiveSettings::style, nullptr, 0, 24},
-    Item{"picture", "scheme", nullptr, &LiveSettings::scheme, nullptr, 0, 14},
+    Item{"picture", "style", nullptr, &LiveSettings::style, nullptr, 0, 0, display::styleNames},
+    Item{"picture", "scheme", nullptr, &LiveSettings::scheme, nullptr, 0, 0, display::schemeNames},
     Item{"picture", "pen_width", nullptr, &LiveSettings::penWidth, nullptr, 1, 4},
     Item{"picture", "grid", nullptr, nullptr, &LiveSettings::grid},
     Item{"picture", "clear", nullptr, nullptr, &LiveSettings::clear},
@@ -75,6 +82,11 @@ bool readItem(LiveSettings& settings, std::string_view section, std::string_view
         if (item.text != nullptr) {
             settings.*item.text = value;
             return true;
+        }
+        if (item.list != nullptr) {
+            const std::optional<int> entry = frontend::findEntry(value, item.list());
+            settings.*item.number = entry.value_or(settings.*item.number);
+            return entry.has_value();
         }
         if (item.number != nullptr) {
             return readInt(value, item.lowest, item.highest, settings.*item.number);
@@ -145,7 +157,8 @@ std::string saveSettings(const std::filesystem::path& path, const LiveSettings& 
         std::ofstream out(temporary, std::ios::trunc);
         out << "# Orvanta 2 live: the choices of the last run. Delete this file to start afresh.\n"
             << "# device: a source name from orvanta2-live --list-devices; empty: what the "
-               "computer plays\n";
+               "computer plays\n"
+            << "# style, scheme: a number or a name from --list-styles, --list-schemes\n";
         std::string_view section;
         for (const Item& item : kItems) {
             if (item.section != section) {

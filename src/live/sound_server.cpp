@@ -37,16 +37,21 @@ SoundServer::SoundServer() {
     context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), kClientName);
     pa_context_set_state_callback(
         context_, [](pa_context*, void* loop) { signalLoop(loop); }, loop_);
-    try {
-        // No autospawn: a server that is not running is reported, not started behind the
-        // user's back.
-        if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-            throw LiveError("");
-        }
-        pa_threaded_mainloop_start(loop_);
+    // No autospawn: a server that is not running is reported, not started behind the user's
+    // back.
+    bool connected = pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0 &&
+                     pa_threaded_mainloop_start(loop_) >= 0;
+    if (connected) {
         const Lock lock(loop_);
-        waitUntil([this] { return pa_context_get_state(context_) == PA_CONTEXT_READY; });
-    } catch (const LiveError&) {
+        pa_context_state_t state = PA_CONTEXT_UNCONNECTED;
+        while (connected && (state = pa_context_get_state(context_)) != PA_CONTEXT_READY) {
+            connected = PA_CONTEXT_IS_GOOD(state);
+            if (connected) {
+                pa_threaded_mainloop_wait(loop_);
+            }
+        }
+    }
+    if (!connected) {
         const std::string reason = pa_strerror(pa_context_errno(context_));
         close();
         throw LiveError("no sound server is running (" + reason +

@@ -85,6 +85,8 @@ LiveSettings with(void (*change)(LiveSettings&)) {
 const DamagedFile kDamagedFiles[] = {
     {"[picture]\nstyle = 25\nscheme = 5\n", with([](LiveSettings& s) { s.scheme = 5; }), "style"},
     {"[picture]\nstyle = 3x\n", LiveSettings{}, "3x"},
+    {"[picture]\nstyle = Кольца\nscheme = Радужная\n",  // a name, and one misspelt
+     with([](LiveSettings& s) { s.style = 4; }), "Радужная"},
     {"[picture]\npen_width = 0\ngrid = yes\n", with([](LiveSettings& s) { s.grid = true; }),
      "pen_width"},
     {"[picture]\nclear = maybe\n", LiveSettings{}, "maybe"},
