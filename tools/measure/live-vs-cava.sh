@@ -34,18 +34,7 @@ trap cleanup EXIT
 # shellcheck source=/dev/null
 . "$work/env/env.sh"
 
-# One second of three tones, a whole number of periods each, looped without a seam.
-python3 - "$work/tones.u8" <<'PY'
-import math, sys
-rate = 11025
-samples = bytearray()
-for n in range(rate):
-    t = n / rate
-    v = 0.5 * math.sin(2 * math.pi * 220 * t) + 0.3 * math.sin(2 * math.pi * 660 * t) \
-        + 0.15 * math.sin(2 * math.pi * 1375 * t)
-    samples.append(max(0, min(255, round(128 + 120 * v))))
-open(sys.argv[1], "wb").write(samples)
-PY
+"$root/tools/tones.py" "$work/tones.u8"
 "$ORVANTA_PLAY" - --file "$work/tones.u8" &
 player=$!
 
