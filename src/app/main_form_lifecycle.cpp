@@ -9,6 +9,8 @@ void Program::Form_Load() {
     skin_.CurrentSkin = store_.get(info_.title, settings::kSettingsSection, settings::kSkinKey,
                                    settings::kInternalSkin);
     mainwindow::ApplySkin(frmMain_, skin_, skin_.CurrentSkin);
+    capture_.selectDevice(
+        store_.get(info_.title, settings::kSettingsSection, settings::kDeviceKey, ""));
     frmMain_.cmbStyle.setListIndex(0);
     frmMain_.cmbColor.setListIndex(3);
     frmMain_.cmbZoom.setListIndex(0);

@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "about/about_box.h"
+#include "app/settings_schema.h"
+#include "capture/input_devices.h"
 #include "mainwindow/on_top_pause.h"
 
 namespace orv::app {
@@ -49,7 +51,8 @@ skinchooser::SkinForm& Program::frmSkin() {
             [this] {
                 mainwindow::withOnTopPause(frmMain_.chkOnTop, [this] { showSkinChooser(); });
             },
-            [this] { about::ShowAbout(platform_, frmMain_.chkOnTop, info_); }});
+            [this] { about::ShowAbout(platform_, frmMain_.chkOnTop, info_); },
+            [this](const std::string& deviceName) { chooseSoundSource(deviceName); }});
         frmSkin_->load();
     }
     return *frmSkin_;
@@ -76,7 +79,14 @@ void Program::reportUnexpectedFailure() {
 
 void Program::showPopupMenu(float x, float y) {
     skinchooser::SkinForm& form = frmSkin();
+    // Devices come and go while the program runs: the list is taken afresh every time.
+    form.listSoundSources(capture::inputDeviceNames(waveIn_), capture_.deviceInUse());
     frmMain_.popupMenu(form.mnu, x, y, form.mnuAbout);
+}
+
+void Program::chooseSoundSource(const std::string& deviceName) {
+    store_.save(info_.title, settings::kSettingsSection, settings::kDeviceKey, deviceName);
+    capture_.selectDevice(deviceName);
 }
 
 }  // namespace orv::app

@@ -57,6 +57,7 @@ class Program {
     void showColourEditor();
     void showSkinChooser();
     void showPopupMenu(float x, float y);
+    void chooseSoundSource(const std::string& deviceName);
     std::string errorTitle() const { return "Ошибка в " + info_.title; }
 
     forms::Platform& platform_;

@@ -8,6 +8,8 @@ namespace orv::app::settings {
 inline constexpr const char* kSettingsSection = "Settings";
 inline constexpr const char* kSkinKey = "Skin";
 inline constexpr const char* kInternalSkin = "Internal";  // default of the skin key
+// The sound input's device name; absent or empty for the system's choice.
+inline constexpr const char* kDeviceKey = "Device";
 inline constexpr const char* kCustomSection = "CustColors";
 inline constexpr const char* kSchemeKey = "Scheme";  // last scheme confirmed; written, never read
 inline constexpr int kCustomSchemes = 4;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "capture/input_devices.h"
 #include "capture/wave_in_callback.h"
 #include "mainwindow/on_top_pause.h"
 
@@ -49,27 +50,35 @@ void Capture::cmdStart_Click() {
     }
     ++nesting_;
     try {
+        // A switch of device ends the loop and the next capture starts here too, so one capture
+        // never runs inside another's event pump.
         do {
             startPending_ = false;
-            openAndCapture();
-        } while (startPending_);
+            openAndCapture(std::exchange(switching_, false));
+        } while (startPending_ || switching_);
     } catch (...) {
         // Whatever failed inside the capture: the device is closed and Start works again.
         --nesting_;
-        if (hWaveIn_ != 0) endCapture();
+        if (hWaveIn_ != 0 || std::exchange(switching_, false)) endCapture();
         throw;
     }
     --nesting_;
 }
 
-void Capture::openAndCapture() {
+void Capture::openAndCapture(bool afterSwitch) {
     showButtons(true);
     const WaveFormat format = captureFormat();
+    deviceInUse_ = inputDeviceId(device_, deviceName_);
     const MmResult result =
-        device_.open(&hWaveIn_, kWaveMapper, format, &WaveInCallback, 0, kCallbackFunction);
+        device_.open(&hWaveIn_, deviceInUse_, format, &WaveInCallback, 0, kCallbackFunction);
     if (result != kMmSysErrNoError) {
         // A failed open leaves no usable handle behind.
         hWaveIn_ = 0;
+        if (afterSwitch) {
+            // The capture that was switched from has ended: Start must be usable again.
+            frmMain_.cmdStart.setEnabled(true);
+            frmMain_.cmdStop.setEnabled(false);
+        }
         mainwindow::withOnTopPause(frmMain_.chkOnTop, [this] {
             platform_.msgBox(
                 "Невозможно открыть устройство ввода звука.\r\n"
@@ -102,6 +111,9 @@ void Capture::CaptureLoop() {
             platform_.doEvents();
         } while (BufferDone.load(std::memory_order_acquire) != kTrue && hWaveIn_ != 0);
         device_.unprepareHeader(hWaveIn_, &header, kHeaderSize);
+        // What the reset of a switch hands back is the old device's partial block over one
+        // already drawn; the next block comes from the new device.
+        if (switching_) return;
         if (DrawFrame) DrawFrame();
         platform_.doEvents();
     } while (hWaveIn_ != 0);
@@ -109,6 +121,7 @@ void Capture::CaptureLoop() {
 
 void Capture::cmdStop_Click() {
     startPending_ = false;
+    switching_ = false;
     endCapture();
     platform_.doEvents();
 }
@@ -117,10 +130,27 @@ void Capture::endCapture() {
     frmMain_.cmdStart.setEnabled(true);
     frmMain_.cmdStop.setEnabled(false);
     showButtons(false);
+    closeDevice();
+}
+
+void Capture::closeDevice() {
     device_.reset(hWaveIn_);
     device_.stop(hWaveIn_);
     device_.close(hWaveIn_);
     hWaveIn_ = 0;
+}
+
+void Capture::selectDevice(std::string name) {
+    deviceName_ = std::move(name);
+    if (hWaveIn_ == 0 || inputDeviceId(device_, deviceName_) == deviceInUse_) return;
+    // Closed as Stop closes it, but without Stop's pump and with the buttons left as they are,
+    // so no press can start a capture before the loop has ended and Start opens the new device.
+    switching_ = true;
+    closeDevice();
+}
+
+unsigned Capture::deviceInUse() {
+    return hWaveIn_ != 0 ? deviceInUse_ : inputDeviceId(device_, deviceName_);
 }
 
 }  // namespace orv::capture

@@ -29,6 +29,12 @@ class Capture {
     void cmdStart_Click();
     void cmdStop_Click();
 
+    // The sound input to record from, by the name the system gives the device; empty for the
+    // system's choice. Another device chosen during a capture takes over at once.
+    void selectDevice(std::string name);
+    // The device the running capture records from, or else the one Start would open now.
+    unsigned deviceInUse();
+
     WaveInHandle hWaveIn() const { return hWaveIn_; }
     // The one capture buffer; the device owns it between queueing and hand-back.
     const SampleBlock& SampleBuffer() const { return SampleBuffer_; }
@@ -37,10 +43,12 @@ class Capture {
     static WaveFormat captureFormat();
 
   private:
-    void openAndCapture();
+    void openAndCapture(bool afterSwitch);
     void CaptureLoop();
-    // Stop's work but its pump: buttons to idle, the device reset, stopped and closed.
+    // Stop's work but its pump: buttons to idle, then closeDevice().
     void endCapture();
+    // The device reset, stopped and closed.
+    void closeDevice();
     void showButtons(bool capturing);
 
     // A Start pressed during Stop's final pump opens a capture nested inside the unwinding one,
@@ -58,6 +66,10 @@ class Capture {
     std::string appTitle_;
     WaveInHandle hWaveIn_ = 0;
     SampleBlock SampleBuffer_{};
+    std::string deviceName_;
+    unsigned deviceInUse_ = kWaveMapper;
+    // The running capture was closed to go on from another device.
+    bool switching_ = false;
 };
 
 }  // namespace orv::capture

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace orv::capture {
 
@@ -49,6 +50,8 @@ class WaveInDevice {
   public:
     virtual ~WaveInDevice() = default;
     virtual unsigned getNumDevs() = 0;
+    // The name the system gives device `deviceId` (0 .. getNumDevs() - 1), as UTF-8.
+    virtual MmResult getDevCaps(unsigned deviceId, std::string& name) = 0;
     virtual MmResult open(WaveInHandle* handle, unsigned deviceId, const WaveFormat& format,
                           WaveInProc callback, std::uintptr_t instance, std::uint32_t flags) = 0;
     virtual MmResult start(WaveInHandle handle) = 0;

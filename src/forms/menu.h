@@ -24,6 +24,8 @@ class MenuItem : public Control {
         return *items_.back();
     }
     const std::vector<std::unique_ptr<MenuItem>>& items() const { return items_; }
+    // For a menu whose items change between showings; never from inside an item's handler.
+    void removeItems() { items_.clear(); }
 
     // The user chose the item.
     void click() const {

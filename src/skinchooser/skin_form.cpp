@@ -27,6 +27,9 @@ SkinForm::SkinForm(Services services)
 }
 
 void SkinForm::buildMenu() {
+    // First, apart from the display items: the devices are filled in before each showing.
+    mnuSoundSource = &mnu.add("mnuSoundSource", "Источник &звука");
+    mnu.add("bar3", "-");
     mnuPaintSpecBGAsSkin =
         &mnu.add("mnuPaintSpecBGAsSkin", "&Окраска фона спекрума соответственно шкуре");
     mnuShowGirds = &mnu.add("mnuShowGirds", "&Отобразить сетку поверх спектрума");

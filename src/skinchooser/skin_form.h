@@ -31,6 +31,9 @@ class SkinForm : public forms::Form {
         // Opens this form modally inside the main window's on-top pause.
         std::function<void()> showModal;
         std::function<void()> showAbout;
+        // Records the sound input chosen in the menu: a device's name, empty for the system's
+        // choice.
+        std::function<void(const std::string&)> chooseSoundSource;
     };
 
     explicit SkinForm(Services services);
@@ -43,6 +46,7 @@ class SkinForm : public forms::Form {
     forms::Button cmdCancel;
 
     forms::MenuItem mnu;
+    forms::MenuItem* mnuSoundSource = nullptr;
     forms::MenuItem* mnuPaintSpecBGAsSkin = nullptr;
     forms::MenuItem* mnuShowGirds = nullptr;
     forms::MenuItem* mnuAlwaysOnTop = nullptr;
@@ -63,6 +67,12 @@ class SkinForm : public forms::Form {
     void mnuChangeSkin_Click();
     void mnuAbout_Click();
     void mnuExit_Click();
+    void mnuDevice_Click(const std::string& deviceName);
+
+    // Lists the sound inputs in their sub-menu: the system's choice, then each device (indexed
+    // by device number; unnamed ones left out), with a check mark on `inUse`, a device number
+    // or the wave mapper.
+    void listSoundSources(const std::vector<std::string>& devices, unsigned inUse);
 
     // The sub-folders of a folder listing that are skins: plain directories, "." and ".."
     // excepted, hidden and system folders left out.

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <string>
 
 #include "app/program.h"
 #include "app/settings_store.h"
@@ -29,6 +30,9 @@ void countingCallback(capture::WaveInHandle device, unsigned message, std::uintp
 class CountingWaveIn final : public capture::WaveInDevice {
   public:
     unsigned getNumDevs() override { return real_.getNumDevs(); }
+    capture::MmResult getDevCaps(unsigned deviceId, std::string& name) override {
+        return real_.getDevCaps(deviceId, name);
+    }
     capture::MmResult open(capture::WaveInHandle* handle, unsigned deviceId,
                            const capture::WaveFormat& format, capture::WaveInProc callback,
                            std::uintptr_t instance, std::uint32_t flags) override {

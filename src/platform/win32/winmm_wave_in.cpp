@@ -6,6 +6,9 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cwchar>
+
+#include "platform/win32/text.h"
 
 namespace orv::win32 {
 namespace {
@@ -50,6 +53,15 @@ WAVEHDR* native(WaveHeader* header) {
 
 unsigned WinmmWaveIn::getNumDevs() {
     return waveInGetNumDevs();
+}
+
+capture::MmResult WinmmWaveIn::getDevCaps(unsigned deviceId, std::string& name) {
+    WAVEINCAPSW caps{};
+    const MMRESULT result = waveInGetDevCapsW(deviceId, &caps, sizeof(caps));
+    // The name fills a fixed array; a driver need not end it.
+    if (result == MMSYSERR_NOERROR)
+        name = narrow({caps.szPname, wcsnlen(caps.szPname, MAXPNAMELEN)});
+    return result;
 }
 
 capture::MmResult WinmmWaveIn::open(capture::WaveInHandle* handle, unsigned deviceId,

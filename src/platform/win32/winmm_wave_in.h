@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "capture/wave_in.h"
 
 namespace orv::win32 {
@@ -9,6 +11,7 @@ namespace orv::win32 {
 class WinmmWaveIn final : public capture::WaveInDevice {
   public:
     unsigned getNumDevs() override;
+    capture::MmResult getDevCaps(unsigned deviceId, std::string& name) override;
     capture::MmResult open(capture::WaveInHandle* handle, unsigned deviceId,
                            const capture::WaveFormat& format, capture::WaveInProc callback,
                            std::uintptr_t instance, std::uint32_t flags) override;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "capture/wave_in_callback.h"
+#include "support/popup_choice.h"
 #include "support/program_fixture.h"
 
 namespace orv::testing {
@@ -301,6 +302,139 @@ TEST_F(CaptureTest, TheDeviceGetsTheProgramsFormatAndTheBuildsHeaderSize) {
     EXPECT_EQ(format.cbSize, 0);
     const unsigned expectedSize = sizeof(void*) == 8 ? 48 : 32;
     for (unsigned size : device.headerSizes) EXPECT_EQ(size, expectedSize);
+}
+
+const std::vector<std::string> kDevices{"PulseAudio", "Monitor of Orvanta", "Monitor of Orvanta B"};
+const std::string kOpenB = "open 2 0 196608";
+
+// A capture over named devices, with a device name stored before the program starts.
+class DeviceCaptureTest : public CaptureTest {
+  protected:
+    void SetUp() override {
+        device.offer(kDevices);
+        if (stored != nullptr) store.save("Orvanta 2", "Settings", "Device", stored);
+        CaptureTest::SetUp();
+    }
+    bool chooseSource(const std::string& caption) {
+        return choosePopupItem(platform, f(), "Источник &звука", caption);
+    }
+    std::string storedDevice() { return store.get("Orvanta 2", "Settings", "Device", "(absent)"); }
+    // Starts a capture and stops it in the wait for its first block; returns the open call.
+    std::string startOnce() {
+        device.calls.clear();
+        platform.pumpActions = {[] {}, [this] { f().cmdStop.click(); }};
+        f().cmdStart.click();
+        return device.calls.empty() ? "" : device.calls.front();
+    }
+
+    const char* stored = nullptr;
+};
+
+struct StoredDeviceCase {
+    const char* stored;
+    std::string open;
+};
+
+class StoredDevice : public DeviceCaptureTest,
+                     public ::testing::WithParamInterface<StoredDeviceCase> {
+  protected:
+    void SetUp() override {
+        stored = GetParam().stored;
+        DeviceCaptureTest::SetUp();
+    }
+};
+
+TEST_P(StoredDevice, StartOpensTheDeviceOfThatNameOrElseTheSystemsChoiceSilently) {
+    EXPECT_EQ(startOnce(), GetParam().open);
+    EXPECT_TRUE(platform.messageBoxes.empty());
+    EXPECT_EQ(storedDevice(), stored == nullptr ? "(absent)" : stored) << "the store is untouched";
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, StoredDevice,
+                         ::testing::Values(StoredDeviceCase{nullptr, kOpen},
+                                           StoredDeviceCase{"", kOpen},
+                                           StoredDeviceCase{"PulseAudio", "open 0 0 196608"},
+                                           StoredDeviceCase{"Monitor of Orvanta B", kOpenB},
+                                           StoredDeviceCase{"USB Microphone", kOpen},
+                                           StoredDeviceCase{"Monitor of Orvanta B ", kOpen}));
+
+class UnpluggedDevice : public DeviceCaptureTest {
+  protected:
+    void SetUp() override {
+        stored = "USB Microphone";
+        DeviceCaptureTest::SetUp();
+    }
+};
+
+TEST_F(UnpluggedDevice, IsUsedAgainWhenItComesBack) {
+    EXPECT_EQ(startOnce(), kOpen);
+
+    device.offer({"PulseAudio", "USB Microphone"});
+    EXPECT_EQ(startOnce(), "open 1 0 196608");
+    EXPECT_EQ(storedDevice(), "USB Microphone");
+}
+
+// A device chosen from the pop-up menu during a capture, in the pump the script says. Each
+// character is one pump: '.' nothing, 'd' the device hands back a block (levels 1, 2, ...),
+// 'b' the third device is chosen, 'm' the system's choice is chosen, 's' Stop is pressed.
+struct SwitchCase {
+    const char* what;
+    const char* pumps;
+    Calls calls;
+    std::vector<int> drawn;
+};
+
+class DeviceSwitch : public DeviceCaptureTest, public ::testing::WithParamInterface<SwitchCase> {};
+
+TEST_P(DeviceSwitch, EndsTheLoopThenOpensTheNewDeviceWithoutDrawingABlockTwice) {
+    for (const char pump : std::string(GetParam().pumps)) {
+        platform.pumpActions.emplace_back([this, pump] {
+            if (pump == 'd') device.deliver(++delivered);
+            if (pump == 'b') chooseSource(kDevices[2]);
+            if (pump == 'm') chooseSource("&По выбору системы");
+            if (pump == 's') f().cmdStop.click();
+        });
+    }
+    f().cmdStart.click();
+    EXPECT_EQ(device.calls, GetParam().calls) << GetParam().what;
+    EXPECT_EQ(drawn, GetParam().drawn) << GetParam().what;
+    expectButtons(true, false, 101, 104);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pumps, DeviceSwitch,
+    ::testing::Values(
+        SwitchCase{"during the wait",
+                   ".d.b.ds",
+                   {kOpen, "start", "prepare", "add", "unprepare", "prepare", "add", "reset",
+                    "stop", "close", "unprepare 0", kOpenB, "start", "prepare", "add", "unprepare",
+                    "reset", "stop", "close"},
+                   {1, 2}},
+        SwitchCase{"in the final pump",
+                   ".db.ds",
+                   {kOpen, "start", "prepare", "add", "unprepare", "reset", "stop", "close", kOpenB,
+                    "start", "prepare", "add", "unprepare", "reset", "stop", "close"},
+                   {1, 2}},
+        SwitchCase{"the device in use",
+                   ".mds",
+                   {kOpen, "start", "prepare", "add", "unprepare", "reset", "stop", "close"},
+                   {1}}));
+
+TEST_F(DeviceCaptureTest, ASwitchToADeviceThatRefusesTheFormatReportsItAndLeavesStartUsable) {
+    device.refusing = {2};
+    platform.pumpActions = {[] {}, [this] { chooseSource(kDevices[2]); }};
+
+    f().cmdStart.click();
+
+    EXPECT_EQ(device.calls, (Calls{kOpen, "start", "prepare", "add", "reset", "stop", "close",
+                                   "unprepare 0", kOpenB}));
+    ASSERT_EQ(platform.messageBoxes.size(), 1U);
+    EXPECT_EQ(platform.messageBoxes[0].prompt.rfind("Невозможно открыть устройство", 0), 0U);
+    EXPECT_EQ(f().chkOnTop.value(), 1);
+    EXPECT_TRUE(f().cmdStart.enabled());
+    EXPECT_FALSE(f().cmdStop.enabled());
+
+    EXPECT_EQ(startOnce(), kOpenB) << "Start tries the chosen device again";
 }
 
 TEST(WaveInCallback, OnlyABufferHandedBackRaisesTheFlag) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "support/popup_choice.h"
 #include "support/program_fixture.h"
 
 namespace orv::testing {
@@ -37,12 +38,12 @@ TEST_F(PopupMenuTest, ItemsCaptionsAndTheBoldDefault) {
     EXPECT_FLOAT_EQ(popup.y, 40);
     std::vector<std::string> captions;
     for (const auto& item : popup.menu->items()) captions.push_back(item->caption());
-    EXPECT_EQ(
-        captions,
-        (std::vector<std::string>{
-            "&Окраска фона спекрума соответственно шкуре", "&Отобразить сетку поверх спектрума",
-            "&Держать окно поверх остальных окон", "&Очищать каждый кадр (экран спектрума)", "-",
-            "&Изменить шкуру", "-", "&О прогамме", "-", "В&ыход"}));
+    EXPECT_EQ(captions,
+              (std::vector<std::string>{
+                  "Источник &звука", "-", "&Окраска фона спекрума соответственно шкуре",
+                  "&Отобразить сетку поверх спектрума", "&Держать окно поверх остальных окон",
+                  "&Очищать каждый кадр (экран спектрума)", "-", "&Изменить шкуру", "-",
+                  "&О прогамме", "-", "В&ыход"}));
     EXPECT_EQ(popup.defaultItem->caption(), "&О прогамме");
     EXPECT_FALSE(menuForm().visible()) << "the menu's form is loaded, not shown";
 }
@@ -127,6 +128,71 @@ TEST_F(PopupMenuTest, ExitDuringACaptureStopsTheDeviceFirst) {
     ASSERT_GE(device.calls.size(), 4U);
     const std::vector<std::string> last(device.calls.end() - 4, device.calls.end());
     EXPECT_EQ(last, (std::vector<std::string>{"reset", "stop", "close", "unprepare 0"}));
+}
+
+const std::vector<std::string> kTwoSinks{"PulseAudio", "Monitor of Orvanta",
+                                         "Monitor of Orvanta B"};
+const std::string kSystem = "&По выбору системы";
+const std::vector<std::string> kTwoSinksItems{kSystem, "PulseAudio", "Monitor of Orvanta",
+                                              "Monitor of Orvanta B"};
+
+// The sound-source sub-menu for a scripted list of devices and a stored choice.
+struct SourceMenuCase {
+    std::vector<std::string> devices;  // named devices, by number
+    unsigned unnamed;                  // devices after them that cannot say their name
+    const char* stored;                // Settings/Device; null when absent
+    std::vector<std::string> captions;
+    int ticked;  // the one item with a check mark
+};
+
+class SoundSourceMenu : public ProgramTest, public ::testing::WithParamInterface<SourceMenuCase> {
+  protected:
+    void SetUp() override {
+        device.offer(GetParam().devices);
+        device.devices += GetParam().unnamed;
+        if (GetParam().stored != nullptr) {
+            store.save("Orvanta 2", "Settings", "Device", GetParam().stored);
+        }
+        ASSERT_TRUE(program.Main());
+    }
+
+    app::Program program{platform, store, device, appInfo()};
+};
+
+TEST_P(SoundSourceMenu, ListsTheSystemsChoiceThenEveryDeviceAndTicksTheOneInUse) {
+    program.frmMain().mouseDown(forms::MouseButton::Right, 0, 30, 40);
+    const forms::MenuItem& submenu =
+        *platform.peerOf(program.frmMain()).popups.back().menu->items().front();
+    EXPECT_EQ(submenu.caption(), "Источник &звука");
+    std::vector<std::string> captions;
+    std::vector<int> ticked;
+    for (const auto& item : submenu.items()) {
+        if (item->checked()) ticked.push_back(static_cast<int>(captions.size()));
+        captions.push_back(item->caption());
+    }
+    EXPECT_EQ(captions, GetParam().captions);
+    EXPECT_EQ(ticked, std::vector<int>{GetParam().ticked});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Devices, SoundSourceMenu,
+    ::testing::Values(SourceMenuCase{kTwoSinks, 0, nullptr, kTwoSinksItems, 0},
+                      SourceMenuCase{kTwoSinks, 0, "Monitor of Orvanta B", kTwoSinksItems, 3},
+                      SourceMenuCase{kTwoSinks, 0, "USB Microphone", kTwoSinksItems, 0},  // gone
+                      SourceMenuCase{{"Line & Mic"}, 0, "Line & Mic", {kSystem, "Line && Mic"}, 1},
+                      SourceMenuCase{{"Line In", ""}, 2, "Line In", {kSystem, "Line In"}, 1},
+                      SourceMenuCase{{"Mic", "Mic"}, 0, "Mic", {kSystem, "Mic", "Mic"}, 1}));
+
+TEST_F(PopupMenuTest, AChosenSoundSourceIsStoredByNameTheSystemsChoiceAsEmpty) {
+    device.offer(kTwoSinks);
+    f().mouseDown(forms::MouseButton::Right, 0, 30, 40);  // listed, not chosen
+    EXPECT_TRUE(store.values().empty()) << "nothing is written before a choice";
+
+    ASSERT_TRUE(choosePopupItem(platform, f(), "Источник &звука", kTwoSinks[2]));
+    EXPECT_EQ(store.get("Orvanta 2", "Settings", "Device", "(absent)"), kTwoSinks[2]);
+    EXPECT_TRUE(device.calls.empty()) << "no capture runs, so no device is touched";
+    ASSERT_TRUE(choosePopupItem(platform, f(), "Источник &звука", kSystem));
+    EXPECT_EQ(store.get("Orvanta 2", "Settings", "Device", "(absent)"), "");
 }
 
 }  // namespace

@@ -10,19 +10,36 @@
 
 namespace orv::testing {
 
-// A wave-input device that does what the test says: delivers blocks on request, refuses an open,
-// keeps a buffer forever, hands the buffer back on a reset. It records every call as text.
+// A wave-input device that does what the test says: names its devices, delivers blocks on
+// request, refuses an open, keeps a buffer forever, hands the buffer back on a reset. It records
+// every call but the name queries as text.
 class ScriptedWaveIn : public capture::WaveInDevice {
   public:
     static constexpr capture::WaveInHandle kHandle = 0x5EED;
+    static constexpr capture::MmResult kWaveErrBadFormat = 32;
 
     unsigned devices = 1;
+    // The devices' names by number; a device without one cannot say its name.
+    std::vector<std::string> names;
     capture::MmResult openResult = capture::kMmSysErrNoError;
+    // Devices that refuse the format whatever openResult says.
+    std::vector<unsigned> refusing;
     std::vector<std::string> calls;
     capture::WaveFormat openedFormat{};
     std::vector<unsigned> headerSizes;
 
     unsigned getNumDevs() override { return devices; }
+    capture::MmResult getDevCaps(unsigned deviceId, std::string& name) override {
+        if (deviceId >= devices) return kMmSysErrBadDeviceId;
+        if (deviceId >= names.size()) return kMmSysErrNoDriver;
+        name = names[deviceId];
+        return capture::kMmSysErrNoError;
+    }
+    // The devices the system offers now, by name.
+    void offer(std::vector<std::string> offered) {
+        names = std::move(offered);
+        devices = static_cast<unsigned>(names.size());
+    }
 
     capture::MmResult open(capture::WaveInHandle* handle, unsigned deviceId,
                            const capture::WaveFormat& format, capture::WaveInProc callback,
@@ -30,6 +47,9 @@ class ScriptedWaveIn : public capture::WaveInDevice {
         calls.push_back("open " + std::to_string(deviceId) + " " + std::to_string(instance) + " " +
                         std::to_string(flags));
         if (openResult != capture::kMmSysErrNoError) return openResult;
+        if (std::find(refusing.begin(), refusing.end(), deviceId) != refusing.end()) {
+            return kWaveErrBadFormat;
+        }
         openedFormat = format;
         callback_ = callback;
         open_ = true;
@@ -76,6 +96,9 @@ class ScriptedWaveIn : public capture::WaveInDevice {
     }
 
   private:
+    static constexpr capture::MmResult kMmSysErrBadDeviceId = 2;
+    static constexpr capture::MmResult kMmSysErrNoDriver = 6;
+
     capture::MmResult record(const char* name, capture::WaveInHandle h) {
         calls.push_back(h == 0 ? std::string(name) + " 0" : name);
         return (h == kHandle && open_) ? capture::kMmSysErrNoError : capture::kMmSysErrInvalHandle;
