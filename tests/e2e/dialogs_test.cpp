@@ -154,12 +154,8 @@ TEST_F(Dialogs, AboutBoxShowsTheProgramsText) {
 }
 
 TEST_F(Dialogs, ARightPressOnTheFaceOpensThePopupMenu) {
-    Press(window, 200, 17, MouseButton::Right);
-    HWND menu = nullptr;
-    EXPECT_TRUE(WaitUntil([&] {
-        menu = FindWindowW(L"#32768", nullptr);
-        return menu != nullptr && IsWindowVisible(menu);
-    })) << "no pop-up menu";
+    HWND menu = OpenPopupMenu();
+    EXPECT_NE(menu, nullptr) << "no pop-up menu";
     if (menu != nullptr) PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
 }
 

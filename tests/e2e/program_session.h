@@ -63,6 +63,17 @@ class ProgramSession : public ::testing::Test {
             return !IsWindowEnabled(Control(L"cmdStart"));
         })) << "Start did not start a capture";
     }
+    // Right-presses the window's face (the title strip, no hot region) and returns the pop-up
+    // menu once it shows; nullptr when none does.
+    HWND OpenPopupMenu() {
+        Press(window, 200, 17, MouseButton::Right);
+        HWND menu = nullptr;
+        const bool shown = orvanta::testing::WaitUntil([&] {
+            menu = FindWindowW(L"#32768", nullptr);
+            return menu != nullptr && IsWindowVisible(menu);
+        });
+        return shown ? menu : nullptr;
+    }
     // What the display pane shows. Under Wine another process's child windows cannot be read
     // directly, so the pane is cut out of the main window's client area.
     Image Pane() { return Face(Control(L"pctSpec")); }

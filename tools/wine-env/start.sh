@@ -3,7 +3,8 @@
 #   - Xvfb on a free display (24-bit, 1280x1024),
 #   - a PulseAudio daemon of its own (socket, config, state and cookie inside DIR) with a
 #     null sink "orvanta" in the program's own format (u8, 11025 Hz, mono) whose monitor
-#     is the default source,
+#     is the default source, and a second one, "orvanta_b" ("Orvanta-B"), so that there is
+#     a source other than the default to choose,
 #   - a Wine prefix inside DIR (created on first use, kept afterwards) and a persistent
 #     wineserver for it.
 # Writes DIR/env.sh (source it to use the environment) and records every PID it started,
@@ -79,6 +80,7 @@ EOF
 cat >"$pulse/default.pa" <<EOF
 load-module module-native-protocol-unix socket=$socket auth-anonymous=1 auth-cookie-enabled=0
 load-module module-null-sink sink_name=orvanta format=u8 rate=11025 channels=1 sink_properties=device.description=Orvanta
+load-module module-null-sink sink_name=orvanta_b format=u8 rate=11025 channels=1 sink_properties=device.description=Orvanta-B
 set-default-sink orvanta
 set-default-source orvanta.monitor
 EOF

@@ -13,6 +13,18 @@ bool SoundPlayer::PlayLevel(std::uint8_t level) {
     return Play(std::vector<std::uint8_t>(kSampleRate, level));
 }
 
+bool SoundPlayer::UseDevice(std::wstring_view name) {
+    for (UINT id = 0; id < waveOutGetNumDevs(); ++id) {
+        WAVEOUTCAPSW caps{};
+        if (waveOutGetDevCapsW(id, &caps, sizeof caps) == MMSYSERR_NOERROR &&
+            caps.szPname == name) {
+            output_ = id;
+            return true;
+        }
+    }
+    return false;
+}
+
 bool SoundPlayer::Play(std::vector<std::uint8_t> samples) {
     Stop();
     if (samples.empty()) return false;
@@ -24,7 +36,7 @@ bool SoundPlayer::Play(std::vector<std::uint8_t> samples) {
     format.wBitsPerSample = 8;
     format.nBlockAlign = 1;
     format.nAvgBytesPerSec = kSampleRate;
-    if (waveOutOpen(&device_, WAVE_MAPPER, &format, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) {
+    if (waveOutOpen(&device_, output_, &format, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) {
         device_ = nullptr;
         return false;
     }

@@ -9,6 +9,7 @@
 #include <mmsystem.h>  // needs windows.h first
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace orvanta::testing {
@@ -25,12 +26,16 @@ class SoundPlayer {
     bool Play(std::vector<std::uint8_t> samples);
     // Plays the constant level `level` without end.
     bool PlayLevel(std::uint8_t level);
+    // Plays into the output device named `name` (a sink of its own) from the next Play on,
+    // instead of the system's default; false when there is no such device.
+    bool UseDevice(std::wstring_view name);
     void Stop();
     bool playing() const { return device_ != nullptr; }
 
     static constexpr DWORD kSampleRate = 11025;
 
   private:
+    UINT output_ = WAVE_MAPPER;
     HWAVEOUT device_ = nullptr;
     WAVEHDR header_{};
     std::vector<std::uint8_t> samples_;
