@@ -36,7 +36,16 @@ elif [[ -n $file ]]; then
     if ((once)); then
         source_cmd=(cat)
     else
-        source_cmd=(bash -c 'while cat "$0"; do :; done' "$file")
+        # One cat per pass: a short file is doubled to a second or more first, or a loaded
+        # machine could not start cat often enough to keep the stream fed.
+        [[ -s $file ]] || { echo "play: $file is empty: nothing to loop" >&2; exit 2; }
+        loop="$(mktemp "${TMPDIR:-/tmp}/orvanta-play.XXXXXX")"
+        trap 'rm -f "$loop"' EXIT
+        cat "$file" >"$loop"
+        while (($(stat -c %s "$loop") < 11025)); do
+            cat "$loop" "$loop" >"$loop.2" && mv "$loop.2" "$loop"
+        done
+        source_cmd=(bash -c 'while cat "$0"; do :; done' "$loop")
     fi
     input=$file
 else
