@@ -9,7 +9,8 @@ namespace orv::sound {
 std::uint8_t toProgramSample(float s) {
     if (std::isnan(s)) return kSilence;
     const float held = std::clamp(s, -1.0F, 1.0F);
-    return static_cast<std::uint8_t>(std::floor((held + 1.0F) * 127.5F + 0.5F));
+    const float byte = std::floor(128.0F + 128.0F * held + 0.5F);
+    return static_cast<std::uint8_t>(std::min(byte, 255.0F));
 }
 
 std::size_t averageChannels(std::span<const float> frames, int channels, std::span<float> mono) {

@@ -21,7 +21,7 @@ class BlockCutting : public ::testing::TestWithParam<Cutting> {};
 
 // The samples are levels 0..255 over and over, so each byte says where it came from.
 float level(int i) {
-    return static_cast<float>(i % 256) / 127.5F - 1.0F;
+    return static_cast<float>(i % 256 - 128) / 128.0F;
 }
 
 TEST_P(BlockCutting, KeepsOrderAndFillsTheRestWithSilence) {

@@ -27,7 +27,7 @@ std::vector<Block> readAll(BlockReader& reader) {
 // byte of a block can be foreseen: a ramp through every level.
 std::vector<float> ramp(int samples) {
     std::vector<float> out;
-    for (int i = 0; i < samples; ++i) out.push_back(static_cast<float>(i % 256) / 127.5F - 1.0F);
+    for (int i = 0; i < samples; ++i) out.push_back(static_cast<float>(i % 256 - 128) / 128.0F);
     return out;
 }
 

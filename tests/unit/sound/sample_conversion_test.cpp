@@ -21,16 +21,22 @@ TEST_P(ToProgramSample, GivesTheRecordedByte) {
     EXPECT_EQ(toProgramSample(GetParam().sample), GetParam().expected) << GetParam().sample;
 }
 
-INSTANTIATE_TEST_SUITE_P(EndsSilenceAndBeyond, ToProgramSample,
-                         ::testing::Values(Conversion{-1.0F, 0}, Conversion{1.0F, 255},
-                                           Conversion{0.0F, 128}, Conversion{-0.0F, 128},
-                                           Conversion{-4.0F, 0}, Conversion{4.0F, 255},
-                                           Conversion{-std::numeric_limits<float>::infinity(), 0},
-                                           Conversion{std::numeric_limits<float>::infinity(), 255},
-                                           Conversion{std::numeric_limits<float>::quiet_NaN(), 128},
-                                           Conversion{-0.5F, 64}, Conversion{0.5F, 191},
-                                           Conversion{1.0F / 255.0F, 128},
-                                           Conversion{-1.0F / 255.0F, 127}));
+INSTANTIATE_TEST_SUITE_P(
+    EndsSilenceAndBeyond, ToProgramSample,
+    ::testing::Values(Conversion{-1.0F, 0}, Conversion{1.0F, 255}, Conversion{0.0F, 128},
+                      Conversion{-0.0F, 128}, Conversion{-4.0F, 0}, Conversion{4.0F, 255},
+                      Conversion{-std::numeric_limits<float>::infinity(), 0},
+                      Conversion{std::numeric_limits<float>::infinity(), 255},
+                      Conversion{std::numeric_limits<float>::quiet_NaN(), 128},
+                      Conversion{-0.5F, 64}, Conversion{0.5F, 192}, Conversion{0.5F / 128.0F, 129},
+                      Conversion{0.49F / 128.0F, 128}, Conversion{-0.51F / 128.0F, 127}));
+
+// An 8-bit sound file reads as (u - 128) / 128; it must draw exactly what recording it would.
+TEST(ToProgramSampleRange, GivesEveryByteOfAnEightBitSoundBack) {
+    for (int byte = 0; byte <= 255; ++byte) {
+        EXPECT_EQ(toProgramSample(static_cast<float>(byte - 128) / 128.0F), byte);
+    }
+}
 
 TEST(ToProgramSampleRange, RisesWithTheSampleAndReachesEveryByte) {
     std::set<int> seen;
