@@ -1,7 +1,8 @@
-// Whole pictures of every style, compared with pictures a person has looked at. The pictures are
-// kept as PNG files for looking at, and as checksums of their pixels for comparing. After a
-// deliberate change to the drawing, run the tests once with ORVANTA_UPDATE_GOLDEN=1 to write
-// both afresh, and look at the new pictures before committing them.
+// Whole pictures of every style, compared with pictures a person has looked at, one test a
+// picture. The pictures are kept as PNG files for looking at, and as checksums of their pixels
+// for comparing. After a deliberate change to the drawing, run the test program once (not in
+// parallel) with ORVANTA_UPDATE_GOLDEN=1 to write both afresh, and look at the new pictures
+// before committing them.
 
 #include <gtest/gtest.h>
 
@@ -12,13 +13,12 @@
 #include <fstream>
 #include <map>
 #include <numbers>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "display/block_drawing.h"
-#include "display/image_file.h"
 #include "display/raster_canvas.h"
+#include "png_file.h"
 
 namespace orv::display {
 namespace {
@@ -106,31 +106,36 @@ struct Picture {
     RasterCanvas pane;
 };
 
-TEST(GoldenPictureTest, EveryStyleDrawsThePictureThatWasApproved) {
-    const bool update = std::getenv("ORVANTA_UPDATE_GOLDEN") != nullptr;
-    const std::map<std::string, std::string> approved = readChecksums();
-    std::ostringstream sums;
-    for (const Case& c : cases()) {
-        const Picture picture(c);
-        const std::string sum = checksum(picture.pane);
-        sums << c.name << ' ' << sum << '\n';
-        if (update) {
-            ASSERT_TRUE(write_png(kGoldenDir / (c.name + ".png"), picture.pane.raster()));
-            continue;
-        }
-        const auto found = approved.find(c.name);
-        if (found != approved.end() && found->second == sum) continue;
-        const std::filesystem::path actual =
-            std::filesystem::temp_directory_path() / ("orvanta_" + c.name + ".png");
-        write_png(actual, picture.pane.raster());
-        ADD_FAILURE() << c.name << " differs from " << (kGoldenDir / (c.name + ".png")).string()
-                      << "; this run drew " << actual.string();
-    }
-    if (update) {
-        std::ofstream(kChecksums) << sums.str();
-        GTEST_SKIP() << "golden pictures written to " << kGoldenDir.string();
-    }
+void writeChecksums(const std::map<std::string, std::string>& sums) {
+    std::ofstream out(kChecksums);
+    for (const auto& [name, sum] : sums) out << name << ' ' << sum << '\n';
 }
+
+class GoldenPicture : public ::testing::TestWithParam<Case> {};
+
+TEST_P(GoldenPicture, IsThePictureThatWasApproved) {
+    const Case& c = GetParam();
+    const Picture picture(c);
+    const std::string sum = checksum(picture.pane);
+    if (std::getenv("ORVANTA_UPDATE_GOLDEN") != nullptr) {
+        ASSERT_TRUE(testing::writePng(kGoldenDir / (c.name + ".png"), picture.pane.raster()));
+        std::map<std::string, std::string> sums = readChecksums();
+        sums[c.name] = sum;
+        writeChecksums(sums);
+        GTEST_SKIP() << c.name << " written to " << kGoldenDir.string();
+    }
+    const std::map<std::string, std::string> approved = readChecksums();
+    const auto found = approved.find(c.name);
+    if (found != approved.end() && found->second == sum) return;
+    const std::filesystem::path actual =
+        std::filesystem::temp_directory_path() / ("orvanta_" + c.name + ".png");
+    testing::writePng(actual, picture.pane.raster());
+    ADD_FAILURE() << c.name << " differs from " << (kGoldenDir / (c.name + ".png")).string()
+                  << "; this run drew " << actual.string();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryStyle, GoldenPicture, ::testing::ValuesIn(cases()),
+                         [](const auto& each) { return each.param.name; });
 
 }  // namespace
 }  // namespace orv::display
