@@ -1,7 +1,7 @@
 #include <string>
 
 #include "app/program.h"
-#include "app/settings_schema.h"
+#include "settings/settings_schema.h"
 
 namespace orv::app {
 

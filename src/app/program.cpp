@@ -3,14 +3,14 @@
 #include <utility>
 
 #include "about/about_box.h"
-#include "app/settings_schema.h"
 #include "capture/input_devices.h"
 #include "mainwindow/on_top_pause.h"
+#include "settings/settings_schema.h"
 
 namespace orv::app {
 
-Program::Program(forms::Platform& platform, SettingsStore& store, capture::WaveInDevice& waveIn,
-                 forms::AppInfo info)
+Program::Program(forms::Platform& platform, settings::SettingsStore& store,
+                 capture::WaveInDevice& waveIn, forms::AppInfo info)
     : platform_(platform),
       store_(store),
       waveIn_(waveIn),

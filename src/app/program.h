@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "app/settings_store.h"
 #include "capture/capture.h"
 #include "capture/wave_in.h"
 #include "coloureditor/colour_form.h"
@@ -17,6 +16,7 @@
 #include "mainwindow/main_form.h"
 #include "mainwindow/pane_drawing.h"
 #include "mainwindow/skin.h"
+#include "settings/settings_store.h"
 #include "skinchooser/skin_form.h"
 
 namespace orv::app {
@@ -24,8 +24,8 @@ namespace orv::app {
 // The whole program: its windows, their handlers and its state, over the platform's services.
 class Program {
   public:
-    Program(forms::Platform& platform, SettingsStore& store, capture::WaveInDevice& waveIn,
-            forms::AppInfo info);
+    Program(forms::Platform& platform, settings::SettingsStore& store,
+            capture::WaveInDevice& waveIn, forms::AppInfo info);
 
     // The start-up: refuses a second copy and a machine without sound input, then shows the
     // main window. Returns false when the program must end at once.
@@ -61,7 +61,7 @@ class Program {
     std::string errorTitle() const { return "Ошибка в " + info_.title; }
 
     forms::Platform& platform_;
-    SettingsStore& store_;
+    settings::SettingsStore& store_;
     capture::WaveInDevice& waveIn_;
     forms::AppInfo info_;
     mainwindow::MainForm frmMain_;

@@ -1,9 +1,8 @@
-#include "app/settings_schema.h"
 #include "coloureditor/colour_form.h"
+#include "display/colour_schemes.h"
+#include "settings/settings_schema.h"
 
 namespace orv::coloureditor {
-
-namespace settings = app::settings;
 
 template <typename DefaultOf>
 void ColorForm::showStored(int k, DefaultOf defaultOf) {
@@ -20,7 +19,7 @@ void ColorForm::loadScheme(int k) {
 }
 
 void ColorForm::Form_Load() {
-    cmbScheme.setListIndex(mainColourEntry_ - 11);
+    cmbScheme.setListIndex(display::userSchemeOf(mainColourEntry_));
     if (scheme() < 0) return;
     showStored(scheme(), [this](int b) { return pctCol.at(b)->backColour(); });
 }

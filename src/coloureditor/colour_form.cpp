@@ -19,7 +19,7 @@ constexpr std::array<int, 2> kLabelLeft{8, 82};
 
 }  // namespace
 
-ColorForm::ColorForm(forms::Platform& platform, app::SettingsStore& store,
+ColorForm::ColorForm(forms::Platform& platform, settings::SettingsStore& store,
                      display::CustomColours& customColors, std::string appTitle,
                      int mainColourEntry)
     : Form("frmColor", 250, 161, forms::BorderStyle::FixedDialog, &platform),

@@ -4,12 +4,12 @@
 #include <memory>
 #include <string>
 
-#include "app/settings_store.h"
 #include "display/custom_colours.h"
 #include "forms/combo_box.h"
 #include "forms/form.h"
 #include "forms/platform.h"
 #include "forms/text_controls.h"
+#include "settings/settings_store.h"
 
 namespace orv::coloureditor {
 
@@ -20,7 +20,7 @@ class ColorForm : public forms::Form {
     static constexpr int kBands = display::CustomColours::kBands;
 
     // mainColourEntry: the entry selected in the main window's colour list when it opens.
-    ColorForm(forms::Platform& platform, app::SettingsStore& store,
+    ColorForm(forms::Platform& platform, settings::SettingsStore& store,
               display::CustomColours& customColors, std::string appTitle, int mainColourEntry);
 
     forms::Frame fraCol;
@@ -49,7 +49,7 @@ class ColorForm : public forms::Form {
     int scheme() const { return cmbScheme.listIndex(); }
 
     forms::Platform& platform_;
-    app::SettingsStore& store_;
+    settings::SettingsStore& store_;
     display::CustomColours& customColors_;
     std::string appTitle_;
     int mainColourEntry_;

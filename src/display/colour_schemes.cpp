@@ -75,6 +75,12 @@ std::span<const ColourScheme> colourSchemes() {
     return kSchemes;
 }
 
+int userSchemeOf(int entry) {
+    if (entry < 0 || entry >= static_cast<int>(kSchemes.size())) return -1;
+    const ColourScheme& scheme = kSchemes[static_cast<std::size_t>(entry)];
+    return scheme.kind == Kind::UserBands ? scheme.userScheme : -1;
+}
+
 int bandOf(int level, std::span<const int> uppers) {
     if (level <= 0) return -1;
     const auto band = std::lower_bound(uppers.begin(), uppers.end(), level);

@@ -22,6 +22,9 @@ struct ColourScheme {
 // The fifteen entries of the colour list, in its order.
 std::span<const ColourScheme> colourSchemes();
 
+// The user scheme (0..3) that an entry of the colour list paints with, or -1 for any other entry.
+int userSchemeOf(int entry);
+
 // The band of the layout that holds the level, or -1 when none does (level 0 or below, or above
 // the last bound).
 int bandOf(int level, std::span<const int> uppers);

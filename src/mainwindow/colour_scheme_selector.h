@@ -3,10 +3,10 @@
 #include <string>
 #include <utility>
 
-#include "app/settings_store.h"
 #include "display/custom_colours.h"
 #include "mainwindow/main_form.h"
 #include "mainwindow/skin.h"
+#include "settings/settings_store.h"
 
 namespace orv::mainwindow {
 
@@ -14,9 +14,7 @@ namespace orv::mainwindow {
 // scheme is selected, and choosing a user scheme loads its stored colours.
 class ColourSchemeSelector {
   public:
-    static constexpr int kFirstCustomEntry = 11;
-
-    ColourSchemeSelector(MainForm& frmMain, const Skin& skin, app::SettingsStore& store,
+    ColourSchemeSelector(MainForm& frmMain, const Skin& skin, settings::SettingsStore& store,
                          display::CustomColours& customColors, std::string appTitle)
         : frmMain_(frmMain),
           skin_(skin),
@@ -29,13 +27,10 @@ class ColourSchemeSelector {
     }
     void cmbColor_Click();
 
-    // The user scheme of a colour-list entry, or -1 for any other entry.
-    static int customScheme(int entry);
-
   private:
     MainForm& frmMain_;
     const Skin& skin_;
-    app::SettingsStore& store_;
+    settings::SettingsStore& store_;
     display::CustomColours& customColors_;
     std::string appTitle_;
 };

@@ -39,7 +39,8 @@ bool isPlainFolderName(std::string_view name) {
 
 forms::ImageRef Skin::imageOf(const std::string& skinName, SkinImage which) const {
     const ImageSlot& slot = kSlots.at(static_cast<std::size_t>(which));
-    if (skinName == kInternalSkin || !isPlainFolderName(skinName)) return {slot.resourceId, {}};
+    if (skinName == settings::kInternalSkin || !isPlainFolderName(skinName))
+        return {slot.resourceId, {}};
     std::string file = appPath_;
     file.append("\\Skin\\").append(skinName).append("\\").append(slot.file);
     return {slot.resourceId, std::move(file)};

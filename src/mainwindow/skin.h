@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "forms/picture_box.h"
+#include "settings/settings_schema.h"
 
 namespace orv::mainwindow {
 
@@ -23,15 +24,13 @@ enum class SkinImage {
     CustomB,
 };
 
-inline constexpr const char* kInternalSkin = "Internal";
-
 // The skin in use and the rule by which every handler finds one of its images.
 class Skin {
   public:
     explicit Skin(std::string appPath) : appPath_(std::move(appPath)) {}
 
     // The name of the skin in use: "Internal" or a folder under the program's Skin folder.
-    std::string CurrentSkin = kInternalSkin;
+    std::string CurrentSkin = settings::kInternalSkin;
 
     // The image of the current skin.
     forms::ImageRef image(SkinImage which) const { return imageOf(CurrentSkin, which); }

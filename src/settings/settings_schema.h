@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace orv::app::settings {
+namespace orv::settings {
 
 // Every section and key the program keeps, in one place. Values are decimal text for numbers.
 inline constexpr const char* kSettingsSection = "Settings";
@@ -12,8 +12,6 @@ inline constexpr const char* kInternalSkin = "Internal";  // default of the skin
 inline constexpr const char* kDeviceKey = "Device";
 inline constexpr const char* kCustomSection = "CustColors";
 inline constexpr const char* kSchemeKey = "Scheme";  // last scheme confirmed; written, never read
-inline constexpr int kCustomSchemes = 4;
-inline constexpr int kBands = 16;
 
 // The section of custom scheme k (0..3): "CustColors0" .. "CustColors3".
 inline std::string customSchemeSection(int k) {
@@ -24,4 +22,4 @@ inline std::string bandKey(int b) {
     return std::to_string(b);
 }
 
-}  // namespace orv::app::settings
+}  // namespace orv::settings

@@ -4,7 +4,7 @@
 #include <string>
 #include <tuple>
 
-namespace orv::app {
+namespace orv::settings {
 
 // Text values addressed by application, section and key. Reading an absent key or section gives
 // the default and never fails.
@@ -37,4 +37,4 @@ class MemorySettingsStore : public SettingsStore {
     std::map<Address, std::string> values_;
 };
 
-}  // namespace orv::app
+}  // namespace orv::settings

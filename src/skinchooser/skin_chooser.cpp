@@ -1,9 +1,7 @@
-#include "app/settings_schema.h"
+#include "settings/settings_schema.h"
 #include "skinchooser/skin_form.h"
 
 namespace orv::skinchooser {
-
-namespace settings = app::settings;
 
 std::vector<std::string> SkinForm::skinFolders(const std::vector<forms::DirEntry>& entries) {
     std::vector<std::string> folders;

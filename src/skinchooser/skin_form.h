@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_store.h"
 #include "display/canvas.h"
 #include "forms/app_info.h"
 #include "forms/list_box.h"
@@ -14,6 +13,7 @@
 #include "forms/text_controls.h"
 #include "mainwindow/main_form.h"
 #include "mainwindow/skin.h"
+#include "settings/settings_store.h"
 
 namespace orv::skinchooser {
 
@@ -23,7 +23,7 @@ class SkinForm : public forms::Form {
   public:
     struct Services {
         forms::Platform& platform;
-        app::SettingsStore& store;
+        settings::SettingsStore& store;
         const forms::AppInfo& app;
         mainwindow::MainForm& frmMain;
         mainwindow::Skin& skin;

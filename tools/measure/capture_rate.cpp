@@ -10,8 +10,8 @@
 #include <string>
 
 #include "app/program.h"
-#include "app/settings_store.h"
 #include "platform/win32/win32.h"
+#include "settings/settings_store.h"
 
 namespace {
 
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
 
     forms::AppInfo info = win32::applicationInfo(GetModuleHandleW(nullptr), false);
     win32::Win32Platform platform(GetModuleHandleW(nullptr), info.title);
-    app::MemorySettingsStore store;  // leaves the user's settings alone
+    settings::MemorySettingsStore store;  // leaves the user's settings alone
     CountingWaveIn waveIn;
     app::Program measured(platform, store, waveIn, info);
     program = &measured;

@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace orv::win32 {
 
 // The settings store in the registry, one REG_SZ value per key under
 // HKEY_CURRENT_USER, "Software\VB and VBA Program Settings\<application>\<section>": the usual
 // place for settings kept this way, so values written there by earlier programs read as they stand.
-class RegistrySettingsStore final : public app::SettingsStore {
+class RegistrySettingsStore final : public settings::SettingsStore {
   public:
     std::string get(const std::string& application, const std::string& section,
                     const std::string& key, const std::string& defaultValue) override;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "display/colour_schemes.h"
+
 namespace orv::display {
 namespace {
 
@@ -176,6 +178,23 @@ TEST_F(LevelColoursTest, WithNoOneToTellALevelAbove256IsStillBlack) {
     levels.reportOverRange = nullptr;
     EXPECT_EQ(at(5, 257), 0u);
 }
+
+struct UserEntry {
+    int entry;
+    int userScheme;
+};
+
+class UserSchemeOf : public ::testing::TestWithParam<UserEntry> {};
+
+// Only the four last entries of the colour list paint with the user's colours.
+TEST_P(UserSchemeOf, NamesTheUserRowOfAnEntryOrNone) {
+    EXPECT_EQ(userSchemeOf(GetParam().entry), GetParam().userScheme);
+}
+
+INSTANTIATE_TEST_SUITE_P(ColourList, UserSchemeOf,
+                         ::testing::Values(UserEntry{-1, -1}, UserEntry{0, -1}, UserEntry{10, -1},
+                                           UserEntry{11, 0}, UserEntry{12, 1}, UserEntry{14, 3},
+                                           UserEntry{15, -1}));
 
 }  // namespace
 }  // namespace orv::display

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "support/fake_platform.h"
 #include "support/scripted_wave_in.h"
 
@@ -22,7 +22,7 @@ class ProgramTest : public ::testing::Test {
     }
 
     FakePlatform platform;
-    app::MemorySettingsStore store;
+    settings::MemorySettingsStore store;
     ScriptedWaveIn device;
 };
 
