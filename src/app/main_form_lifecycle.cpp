@@ -20,7 +20,7 @@ void Program::Form_Load() {
 }
 
 void Program::Form_QueryUnload() {
-    if (frmMain_.cmdStop.enabled()) capture_.cmdStop_Click();
+    if (frmMain_.cmdStop.enabled()) startStop_.cmdStop_Click();
     frmMain_.unload();
     platform_.endProgram();
 }

@@ -18,7 +18,8 @@ Program::Program(forms::Platform& platform, settings::SettingsStore& store,
       frmMain_(&platform),
       skin_(info_.path),
       paneDrawing_(frmMain_, platform, customColors_, info_.title),
-      capture_(frmMain_, platform, waveIn, skin_, info_.title),
+      capture_(waveIn, [&platform] { platform.doEvents(); }),
+      startStop_(frmMain_, platform, capture_, skin_, info_.title),
       displayOptions_(frmMain_),
       colourSchemeSelector_(frmMain_, skin_, store_, customColors_, info_.title),
       chrome_(frmMain_, skin_) {
@@ -28,8 +29,7 @@ Program::Program(forms::Platform& platform, settings::SettingsStore& store,
 void Program::wire() {
     frmMain_.onLoad = [this] { Form_Load(); };
     frmMain_.onQueryUnload = [this] { Form_QueryUnload(); };
-    frmMain_.cmdStart.onClick = [this] { capture_.cmdStart_Click(); };
-    frmMain_.cmdStop.onClick = [this] { capture_.cmdStop_Click(); };
+    startStop_.wire();
     capture_.DrawFrame = [this] { paneDrawing_.DrawFrame(capture_.SampleBuffer()); };
     displayOptions_.wire();
     // Touching the menu's mark loads the form it lives on, as any reach for it does.

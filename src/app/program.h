@@ -16,6 +16,7 @@
 #include "mainwindow/main_form.h"
 #include "mainwindow/pane_drawing.h"
 #include "mainwindow/skin.h"
+#include "mainwindow/start_stop.h"
 #include "settings/settings_store.h"
 #include "skinchooser/skin_form.h"
 
@@ -69,6 +70,7 @@ class Program {
     display::CustomColours customColors_;
     mainwindow::PaneDrawing paneDrawing_;
     capture::Capture capture_;
+    mainwindow::StartStop startStop_;
     mainwindow::DisplayOptions displayOptions_;
     mainwindow::ColourSchemeSelector colourSchemeSelector_;
     mainwindow::Chrome chrome_;

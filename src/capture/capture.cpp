@@ -4,7 +4,6 @@
 
 #include "capture/input_devices.h"
 #include "capture/wave_in_callback.h"
-#include "mainwindow/on_top_pause.h"
 
 namespace orv::capture {
 namespace {
@@ -14,13 +13,8 @@ constexpr unsigned kHeaderSize = sizeof(WaveHeader);
 
 }  // namespace
 
-Capture::Capture(mainwindow::MainForm& frmMain, forms::Platform& platform, WaveInDevice& device,
-                 const mainwindow::Skin& skin, std::string appTitle)
-    : frmMain_(frmMain),
-      platform_(platform),
-      device_(device),
-      skin_(skin),
-      appTitle_(std::move(appTitle)) {}
+Capture::Capture(WaveInDevice& device, std::function<void()> doEvents)
+    : device_(device), doEvents_(std::move(doEvents)) {}
 
 WaveFormat Capture::captureFormat() {
     WaveFormat format;
@@ -34,15 +28,9 @@ WaveFormat Capture::captureFormat() {
     return format;
 }
 
-void Capture::showButtons(bool capturing) {
-    using mainwindow::SkinImage;
-    frmMain_.cmdStart.setPicture(skin_.image(capturing ? SkinImage::StartD : SkinImage::StartN));
-    frmMain_.cmdStop.setPicture(skin_.image(capturing ? SkinImage::StopN : SkinImage::StopD));
-}
-
-void Capture::cmdStart_Click() {
-    // Start is still enabled during its own first pump: a press then would open a second device
-    // over the first. The capture being opened is the one asked for.
+void Capture::start() {
+    // The window's Start is still enabled during the first pump: a press then would open a second
+    // device over the first. The capture being opened is the one asked for.
     if (hWaveIn_ != 0) return;
     if (nesting_ >= kDeepestNesting) {
         startPending_ = true;
@@ -57,7 +45,7 @@ void Capture::cmdStart_Click() {
             openAndCapture(std::exchange(switching_, false));
         } while (startPending_ || switching_);
     } catch (...) {
-        // Whatever failed inside the capture: the device is closed and Start works again.
+        // Whatever failed inside the capture: the device is closed and start() works again.
         --nesting_;
         if (hWaveIn_ != 0 || std::exchange(switching_, false)) endCapture();
         throw;
@@ -66,7 +54,7 @@ void Capture::cmdStart_Click() {
 }
 
 void Capture::openAndCapture(bool afterSwitch) {
-    showButtons(true);
+    listener_->captureOpening();
     const WaveFormat format = captureFormat();
     deviceInUse_ = inputDeviceId(device_, deviceName_);
     const MmResult result =
@@ -74,25 +62,13 @@ void Capture::openAndCapture(bool afterSwitch) {
     if (result != kMmSysErrNoError) {
         // A failed open leaves no usable handle behind.
         hWaveIn_ = 0;
-        if (afterSwitch) {
-            // The capture that was switched from has ended: Start must be usable again.
-            frmMain_.cmdStart.setEnabled(true);
-            frmMain_.cmdStop.setEnabled(false);
-        }
-        mainwindow::withOnTopPause(frmMain_.chkOnTop, [this] {
-            platform_.msgBox(
-                "Невозможно открыть устройство ввода звука.\r\n"
-                "Возможно он занят или используется другим приложением.",
-                forms::msgbox::kCritical, "Ошибка в " + appTitle_);
-        });
+        listener_->openFailed(afterSwitch);
         return;
     }
-    platform_.doEvents();
-    // Stop pressed during that pump has ended the capture before it began: the buttons stay
-    // as Stop left them.
+    doEvents_();
+    // stop() during that pump has ended the capture before it began, and told the listener.
     if (hWaveIn_ == 0) return;
-    frmMain_.cmdStart.setEnabled(false);
-    frmMain_.cmdStop.setEnabled(true);
+    listener_->captureOpened();
     CaptureLoop();
 }
 
@@ -106,30 +82,28 @@ void Capture::CaptureLoop() {
         device_.prepareHeader(hWaveIn_, &header, kHeaderSize);
         BufferDone.store(kFalse, std::memory_order_release);
         device_.addBuffer(hWaveIn_, &header, kHeaderSize);
-        // A busy wait over the event pump: the window stays responsive and Stop can end it.
+        // A busy wait over the event pump: the window stays responsive and stop() can end it.
         do {
-            platform_.doEvents();
+            doEvents_();
         } while (BufferDone.load(std::memory_order_acquire) != kTrue && hWaveIn_ != 0);
         device_.unprepareHeader(hWaveIn_, &header, kHeaderSize);
         // What the reset of a switch hands back is the old device's partial block over one
         // already drawn; the next block comes from the new device.
         if (switching_) return;
         if (DrawFrame) DrawFrame();
-        platform_.doEvents();
+        doEvents_();
     } while (hWaveIn_ != 0);
 }
 
-void Capture::cmdStop_Click() {
+void Capture::stop() {
     startPending_ = false;
     switching_ = false;
     endCapture();
-    platform_.doEvents();
+    doEvents_();
 }
 
 void Capture::endCapture() {
-    frmMain_.cmdStart.setEnabled(true);
-    frmMain_.cmdStop.setEnabled(false);
-    showButtons(false);
+    listener_->captureEnding();
     closeDevice();
 }
 
@@ -143,8 +117,8 @@ void Capture::closeDevice() {
 void Capture::selectDevice(std::string name) {
     deviceName_ = std::move(name);
     if (hWaveIn_ == 0 || inputDeviceId(device_, deviceName_) == deviceInUse_) return;
-    // Closed as Stop closes it, but without Stop's pump and with the buttons left as they are,
-    // so no press can start a capture before the loop has ended and Start opens the new device.
+    // Closed as stop() closes it, but without its pump and with the listener not told, so no
+    // press can start a capture before the loop has ended and start() opens the new device.
     switching_ = true;
     closeDevice();
 }

@@ -5,65 +5,65 @@
 #include <functional>
 #include <string>
 
+#include "capture/capture_listener.h"
 #include "capture/wave_in.h"
-#include "forms/platform.h"
-#include "mainwindow/main_form.h"
-#include "mainwindow/skin.h"
 
 namespace orv::capture {
 
 inline constexpr int kBlockSamples = 256;
 using SampleBlock = std::array<std::uint8_t, kBlockSamples>;
 
-// Start, Stop and the capture loop. The loop runs inside Start's click handler and keeps the
-// window alive by pumping events while it waits for the device, so everything else of the
-// program, Stop included, runs nested inside it.
+// The capture loop over a wave-input device. start() runs the loop and keeps the program alive
+// by pumping events while it waits for the device, so everything else of the program, stop()
+// included, runs nested inside it.
 class Capture {
   public:
-    Capture(mainwindow::MainForm& frmMain, forms::Platform& platform, WaveInDevice& device,
-            const mainwindow::Skin& skin, std::string appTitle);
+    // doEvents: serves every pending window event, then returns.
+    Capture(WaveInDevice& device, std::function<void()> doEvents);
 
     // Draws the block in SampleBuffer; called once per block the device hands back.
     std::function<void()> DrawFrame;
+    // The listener told of opening, opened, ending and a failed open; none until then.
+    void listen(CaptureListener& listener) { listener_ = &listener; }
 
-    void cmdStart_Click();
-    void cmdStop_Click();
+    // Captures until stop(); returns at once while a device is open.
+    void start();
+    // Ends the capture (and a start waiting for the nested ones to unwind), then pumps once.
+    void stop();
 
     // The sound input to record from, by the name the system gives the device; empty for the
     // system's choice. Another device chosen during a capture takes over at once.
     void selectDevice(std::string name);
-    // The device the running capture records from, or else the one Start would open now.
+    // The device the running capture records from, or else the one start() would open now.
     unsigned deviceInUse();
 
     WaveInHandle hWaveIn() const { return hWaveIn_; }
     // The one capture buffer; the device owns it between queueing and hand-back.
     const SampleBlock& SampleBuffer() const { return SampleBuffer_; }
 
-    // The record given to the device on every Start: 8-bit mono PCM at 11025 samples a second.
+    // The record given to the device on every open: 8-bit mono PCM at 11025 samples a second.
     static WaveFormat captureFormat();
 
   private:
     void openAndCapture(bool afterSwitch);
     void CaptureLoop();
-    // Stop's work but its pump: buttons to idle, then closeDevice().
+    // stop()'s work but its pump: the listener told, then closeDevice().
     void endCapture();
     // The device reset, stopped and closed.
     void closeDevice();
-    void showButtons(bool capturing);
 
-    // A Start pressed during Stop's final pump opens a capture nested inside the unwinding one,
+    // A start during stop()'s final pump opens a capture nested inside the unwinding one,
     // as a person can cause. Presses that come faster than blocks would nest one capture per
-    // pair without end: a Start that would nest deeper waits until the captures it would nest
-    // in have unwound, and a later Stop cancels it.
+    // pair without end: a start that would nest deeper waits until the captures it would nest
+    // in have unwound, and a later stop() cancels it.
     static constexpr int kDeepestNesting = 2;
     int nesting_ = 0;
     bool startPending_ = false;
 
-    mainwindow::MainForm& frmMain_;
-    forms::Platform& platform_;
     WaveInDevice& device_;
-    const mainwindow::Skin& skin_;
-    std::string appTitle_;
+    std::function<void()> doEvents_;
+    CaptureListener silent_;
+    CaptureListener* listener_ = &silent_;
     WaveInHandle hWaveIn_ = 0;
     SampleBlock SampleBuffer_{};
     std::string deviceName_;
