@@ -2,7 +2,9 @@
 # Style checks, run as tests of the native build:
 #   lint.sh format        every C++ file of the repository is as clang-format lays it out;
 #   lint.sh tidy BUILD    the portable code (src/ but the Windows layer) is clang-tidy clean
-#                         with .clang-tidy's checks, compiled as in BUILD/compile_commands.json.
+#                         with .clang-tidy's checks, compiled as in BUILD/compile_commands.json;
+#   lint.sh layers [DIR]  no folder of src/ (of DIR's, else the repository's) includes a folder
+#                         above it (docs/architecture.md).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -14,6 +16,41 @@ sources() {
     else
         find src tests benchmarks tools -type f \( -name '*.cpp' -o -name '*.h' \) | grep -E "$(printf '%s|' "$@" | sed 's/\*/.*/g; s/|$//')"
     fi
+}
+
+# What the code of each folder of src/ may include besides its own folder: only the layers below
+# it (the forms of the program also each other, in this order). The Windows layer, on top, may
+# include all.
+declare -A may_include=(
+    [pixels]=""
+    [settings]=""
+    [display]="pixels"
+    [capture]=""
+    [sound]=""
+    [forms]="pixels"
+    [frontend]="display sound pixels"
+    [mainwindow]="forms display capture settings pixels"
+    [coloureditor]="forms display settings pixels"
+    [skinchooser]="forms display capture settings pixels mainwindow"
+    [about]="forms mainwindow"
+    [app]="forms display capture settings pixels mainwindow coloureditor skinchooser about"
+    [render]="display sound frontend pixels"
+    [live]="display sound frontend pixels"
+)
+
+# Prints every include of a folder of src/ that its layer does not allow. The build's include
+# roots refuse most of them too, but not where they fall back to src/ (no symbolic links).
+wrong_includes() {
+    local file folder included
+    while read -r file; do
+        folder="${file#src/}"
+        folder="${folder%%/*}"
+        [[ -v "may_include[$folder]" ]] || continue
+        while read -r included; do
+            [[ -d "src/$included" && "$included" != "$folder" ]] || continue
+            [[ " ${may_include[$folder]} " == *" $included "* ]] || echo "$file includes $included/"
+        done < <(sed -n 's|^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]\([^/">]*\)/.*|\1|p' "$file")
+    done < <(sources 'src/*.cpp' 'src/*.h' 'src/*.inc')
 }
 
 case "${1:-}" in
@@ -29,8 +66,13 @@ case "${1:-}" in
             true)"
         [[ -z "$findings" ]] || { echo "$findings"; exit 1; }
         ;;
+    layers)
+        cd "${2:-.}"
+        findings="$(wrong_includes)"
+        [[ -z "$findings" ]] || { echo "$findings"; exit 1; }
+        ;;
     *)
-        echo "usage: $0 format | tidy BUILD_DIR" >&2
+        echo "usage: $0 format | tidy BUILD_DIR | layers [DIR]" >&2
         exit 2
         ;;
 esac
