@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Style checks, run as tests of the native build:
 #   lint.sh format        every C++ file of the repository is as clang-format lays it out;
-#   lint.sh tidy BUILD    the portable code (src/ but the Windows layer) is clang-tidy clean
-#                         with .clang-tidy's checks, compiled as in BUILD/compile_commands.json;
+#   lint.sh tidy BUILD    src/ is clang-tidy clean with .clang-tidy's checks: the portable code
+#                         compiled as in BUILD/compile_commands.json, the Windows layer as the
+#                         mingw-w64 build compiles it (configured, not built, in BUILD/win32-tidy);
 #   lint.sh layers [DIR]  no folder of src/ (of DIR's, else the repository's) includes a folder
 #                         above it (docs/architecture.md).
 set -euo pipefail
@@ -53,15 +54,38 @@ wrong_includes() {
     done < <(sources 'src/*.cpp' 'src/*.h' 'src/*.inc')
 }
 
+# Writes the Windows build's compile commands into DIR by configuring (not building) the
+# mingw-w64 build there, and puts in windows_args what clang-tidy needs besides to read them as
+# mingw-w64 does: the target, and the cross compiler's C++ headers, which clang does not find.
+windows_args=()
+configure_windows() {
+    local dir=$1 cxx
+    cmake -S "$root" -B "$dir" -G Ninja --toolchain "$root/cmake/mingw-w64-x86_64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DORVANTA_BENCHMARKS=OFF >"$dir.log" 2>&1 ||
+        { cat "$dir.log" >&2; echo "lint: the mingw-w64 build does not configure (tools/install-deps.sh installs it)" >&2; exit 2; }
+    cxx="$(sed -n 's/^ *"command": "\([^ ]*\) .*/\1/p' "$dir/compile_commands.json" | head -n1)"
+    windows_args=(--extra-arg=--target=x86_64-w64-mingw32 --extra-arg=-Wno-unknown-warning-option)
+    while read -r include; do
+        windows_args+=("--extra-arg=-isystem$include")
+    done < <("$cxx" -std=c++20 -x c++ -E -v - </dev/null 2>&1 |
+        sed -n '/<\.\.\.> search starts/,/End of search/p' | grep '/include/c++')
+}
+
 case "${1:-}" in
     format)
         sources '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
         ;;
     tidy)
         [[ -f "${2:-}/compile_commands.json" ]] || { echo "lint: no compile_commands.json in '${2:-}'" >&2; exit 2; }
+        windows="$2/win32-tidy"
+        configure_windows "$windows"
         # clang-tidy's own chatter (counts of warnings it suppressed) is not a finding.
-        findings="$(sources 'src/*.cpp' | grep -v '^src/platform/win32/' |
-            xargs -P "$(nproc)" -n 4 clang-tidy -p "$2" --quiet 2>&1 |
+        findings="$({
+            sources 'src/*.cpp' | grep -v '^src/platform/win32/' |
+                xargs -P "$(nproc)" -n 4 clang-tidy -p "$2" --quiet
+            sources 'src/platform/win32/*.cpp' |
+                xargs -P "$(nproc)" -n 4 clang-tidy -p "$windows" --quiet "${windows_args[@]}"
+        } 2>&1 |
             grep -v -E '^[0-9]+ warnings? generated\.$|^Suppressed [0-9]+ warnings|^Use -header-filter' ||
             true)"
         [[ -z "$findings" ]] || { echo "$findings"; exit 1; }

@@ -24,7 +24,7 @@ std::string narrow(std::wstring_view utf16) {
 }
 
 std::wstring filePath(std::string_view utf8) {
-    const std::wstring path = widen(utf8);
+    std::wstring path = widen(utf8);  // not const: returned as it is, it moves
     const auto separator = [&](std::size_t at) {
         return at < path.size() && (path[at] == L'\\' || path[at] == L'/');
     };
