@@ -136,9 +136,11 @@ void FormWindow::stateChanged(const forms::Form& form) {
     wchar_t shown[256] = {};
     GetWindowTextW(hwnd(), shown, 256);
     if (caption != shown) SetWindowTextW(hwnd(), caption.c_str());
-    // The face is loaded anew each time it is set; the old one is freed by the assignment.
+    // The face is loaded anew each time it is set; the old one is freed by the assignment, and
+    // the controls' backgrounds, which match it, with it.
     background_ = loadPicture(form.picture(), toolkit_.instance());
-    InvalidateRect(hwnd(), nullptr, FALSE);
+    controlBrushes_.clear();
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     if ((IsWindowVisible(hwnd()) != FALSE) != form.visible()) {
         ShowWindow(hwnd(), form.visible() ? SW_SHOW : SW_HIDE);
     }
@@ -194,6 +196,11 @@ std::optional<LRESULT> FormWindow::route(HWND /*window*/, UINT message, WPARAM w
             return onDoubleClick();
         case WM_COMMAND:
             return onCommand(wParam, lParam);
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_ACTIVATE:
+            return onActivate(wParam);
         case WM_CLOSE:
             return onClose();
         case WM_NCDESTROY:
@@ -258,11 +265,15 @@ LRESULT FormWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-LRESULT FormWindow::onControlColour(HDC dc) {
-    // Labels, frames, check boxes and locked text boxes on the dialog face colour.
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+LRESULT FormWindow::onControlColour(HDC dc, HWND control) {
+    // Labels, frames, check boxes and locked text boxes take the face under their corner: the
+    // skin's where the image reaches, the dialog face colour beyond it.
+    POINT corner{};
+    MapWindowPoints(control, hwnd(), &corner, 1);
+    const COLORREF face = pixel(corner.x, corner.y);
+    SetBkColor(dc, face);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(controlBrushes_.brush(face));
 }
 
 std::optional<LRESULT> FormWindow::onActivate(WPARAM wParam) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "forms/form.h"
+#include "platform/win32/brush_cache.h"
 #include "platform/win32/tooltips.h"
 #include "platform/win32/unique_handle.h"
 
@@ -56,7 +57,7 @@ class FormWindow final : public forms::FormPeer {
     LRESULT onMouseMove(WPARAM wParam, LPARAM lParam);
     LRESULT onDoubleClick();
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
-    LRESULT onControlColour(HDC dc);
+    LRESULT onControlColour(HDC dc, HWND control);
     std::optional<LRESULT> onActivate(WPARAM wParam);
     LRESULT onClose();
 
@@ -65,6 +66,7 @@ class FormWindow final : public forms::FormPeer {
     UniqueWindow window_;
     UniqueAtom name_;
     UniqueBitmap background_;
+    BrushCache controlBrushes_;  // the backgrounds of the controls on this face
     Tooltips tooltips_{nullptr};
     std::vector<std::unique_ptr<forms::ControlPeer>> peers_;
     HWND focus_ = nullptr;  // the control that had the focus when the window was last active

@@ -58,6 +58,7 @@ struct FileTraits {
 };
 
 using UniqueBitmap = Unique<NullEmpty<HBITMAP, &DeleteObject>>;
+using UniqueBrush = Unique<NullEmpty<HBRUSH, &DeleteObject>>;
 using UniqueFont = Unique<NullEmpty<HFONT, &DeleteObject>>;
 using UniqueDc = Unique<NullEmpty<HDC, &DeleteDC>>;
 using UniqueIcon = Unique<NullEmpty<HICON, &DestroyIcon>>;

@@ -1,6 +1,7 @@
 // The native window of a form: its frame and size, what the program asks of it (caption, face,
 // moving, minimising, keeping on top, the face's pixels, pop-up menus) and what the user does to
-// it (mouse on the face, double-click, close); modal showing and the other platform services.
+// it (mouse on the face, double-click, close); the controls' backgrounds and the keyboard focus
+// coming back with the window; modal showing and the other platform services.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -14,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "forms/check_box.h"
+#include "forms/combo_box.h"
 #include "forms/form.h"
 #include "forms/menu.h"
 #include "forms/picture_box.h"
@@ -32,6 +35,7 @@ namespace {
 
 using orvanta::testing::PumpMessages;
 using orvanta::testing::WaitUntil;
+using testing::childNamed;
 
 struct MouseCall {
     char what;  // 'd'own, 'm'ove, 'u'p
@@ -45,6 +49,8 @@ class FaceForm : public forms::Form {
     explicit FaceForm(forms::FormHost* host)
         : Form("frmMain", 473, 314, forms::BorderStyle::None, host) {
         add(button);
+        add(style);
+        add(clear);
         onMouseDown = [this](forms::MouseButton b, int, float x, float y) {
             calls.push_back({'d', b, x, y});
         };
@@ -59,6 +65,8 @@ class FaceForm : public forms::Form {
         button.onClick = [this] { ++buttonClicks; };
     }
     forms::PictureBox button{"cmdCustom", {429, 159, 28, 25}, 0};
+    forms::ComboBox style{"cmbStyle", {296, 128, 162, 21}, 1, {"Обычный", "Осевой"}};
+    forms::CheckBox clear{"chkCLS", {297, 280, 13, 13}, 6, 1};
     std::vector<MouseCall> calls;
     int doubleClicks = 0;
     int closeRequests = 0;
@@ -254,6 +262,91 @@ TEST_P(FaceImage, PixelsAreWhatTheWindowShows) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BuiltInImages, FaceImage, ::testing::Values(100, 101));
+
+// A control's background is the face under it: the skin's pixel where the image reaches, the
+// face colour of a dialog beyond it. One brush serves every repaint, and a new face frees it.
+struct ControlBackground {
+    const char* name;
+    int face;        // the face's bitmap resource, 0 for none
+    bool onTheSkin;  // the image reaches the check box
+};
+
+class ControlBackgrounds : public FormWindowTest,
+                           public ::testing::WithParamInterface<ControlBackground> {};
+
+TEST_P(ControlBackgrounds, AreTheFaceUnderTheControl) {
+    form.setPicture({GetParam().face, {}});
+    COLORREF expected = GetSysColor(COLOR_BTNFACE);
+    if (GetParam().onTheSkin) {
+        const UniqueBitmap skin = loadPicture({GetParam().face, {}}, GetModuleHandleW(nullptr));
+        const UniqueDc dc{CreateCompatibleDC(nullptr)};
+        const Selection selected(dc.get(), skin.get());
+        expected = GetPixel(dc.get(), 297, 280);
+    }
+    HWND box = childNamed(window, L"chkCLS");
+    ASSERT_NE(box, nullptr);
+    const WindowDc dc(box);
+    const auto answer = [&] {
+        return reinterpret_cast<HBRUSH>(SendMessageW(window, WM_CTLCOLORSTATIC,
+                                                     reinterpret_cast<WPARAM>(dc.get()),
+                                                     reinterpret_cast<LPARAM>(box)));
+    };
+    HBRUSH brush = answer();
+    LOGBRUSH colour{};
+    ASSERT_EQ(GetObjectW(brush, sizeof colour, &colour), static_cast<int>(sizeof colour));
+    EXPECT_EQ(colour.lbColor, expected);
+    EXPECT_EQ(GetBkColor(dc.get()), expected);
+
+    const long before = testing::gdiObjectsInUse();
+    for (int repaint = 0; repaint < 50; ++repaint) EXPECT_EQ(answer(), brush);
+    EXPECT_EQ(testing::gdiObjectsInUse(), before);
+
+    form.setPicture({GetParam().face == 100 ? 0 : 100, {}});
+    HBRUSH replaced = answer();
+    EXPECT_EQ(GetObjectW(brush, sizeof colour, &colour), 0) << "the old face's brush is freed";
+    EXPECT_NE(GetObjectW(replaced, sizeof colour, &colour), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faces, ControlBackgrounds,
+                         ::testing::Values(ControlBackground{"NoImage", 0, false},
+                                           ControlBackground{"Skin", 100, true},
+                                           ControlBackground{"SmallerImage", 101, false}),
+                         [](const auto& each) { return std::string(each.param.name); });
+
+// The control that had the keyboard focus has it again when the window comes back from
+// whatever took the activation away.
+struct Interruption {
+    const char* name;
+    std::function<void(Win32Platform&, forms::Form& owner, forms::Form& dialog)> run;
+};
+
+class FocusComesBack : public FormWindowTest, public ::testing::WithParamInterface<Interruption> {};
+
+TEST_P(FocusComesBack, ToTheControlThatHadIt) {
+    HWND box = childNamed(window, L"chkCLS");
+    ASSERT_NE(box, nullptr);
+    SetFocus(box);
+    ASSERT_EQ(GetFocus(), box);
+    GetParam().run(platform, form, dialog);
+    PumpMessages();
+    EXPECT_EQ(GetActiveWindow(), window);
+    EXPECT_EQ(GetFocus(), box);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AfterClosing, FocusComesBack,
+    ::testing::Values(
+        Interruption{"AMessageBox",
+                     [](Win32Platform& platform, forms::Form&, forms::Form&) {
+                         Later answer([] { PostMessageW(threadDialog(), WM_COMMAND, IDOK, 0); });
+                         platform.msgBox("Невозможно открыть устройство ввода звука.", 16, "");
+                     }},
+        Interruption{"AModalDialog",
+                     [](Win32Platform& platform, forms::Form& owner, forms::Form& dialog) {
+                         Later unload([&dialog] { dialog.unload(); });
+                         platform.showModal(dialog, owner);
+                     }}),
+    [](const auto& each) { return std::string(each.param.name); });
 
 TEST_F(FormWindowTest, MouseOnTheFaceReachesTheFormAndIsCapturedWhileHeld) {
     mouse(MOUSEEVENTF_LEFTDOWN, 100, 80);
