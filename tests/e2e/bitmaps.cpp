@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace orvanta::e2e {
+namespace orv::testing {
 namespace {
 
 // The pixels of a bitmap as 0x00BBGGRR, top row first.
@@ -57,4 +57,4 @@ std::wstring FolderOf(const std::wstring& program) {
     return slash == std::wstring::npos ? std::wstring{} : program.substr(0, slash + 1);
 }
 
-}  // namespace orvanta::e2e
+}  // namespace orv::testing

@@ -5,7 +5,7 @@
 
 #include "driver/pixels.h"
 
-namespace orvanta::e2e {
+namespace orv::testing {
 
 // A bitmap resource of a program file, by number; empty if it has none.
 Image ResourceBitmap(const std::wstring& program, int id);
@@ -14,4 +14,4 @@ Image BitmapFile(const std::wstring& path);
 // The folder of a program file, with a trailing backslash.
 std::wstring FolderOf(const std::wstring& program);
 
-}  // namespace orvanta::e2e
+}  // namespace orv::testing

@@ -6,11 +6,11 @@
 
 #include "program_session.h"
 
-namespace orvanta::e2e {
+namespace orv::testing {
 namespace {
 
 using namespace std::chrono_literals;
-using orvanta::testing::WaitUntil;
+using orv::testing::WaitUntil;
 
 class Burst : public ProgramSession {};
 
@@ -42,4 +42,4 @@ TEST_F(Burst, PostedStartStopPressesNeverHangTheProgram) {
 }
 
 }  // namespace
-}  // namespace orvanta::e2e
+}  // namespace orv::testing

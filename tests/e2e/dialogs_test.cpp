@@ -9,10 +9,10 @@
 #include "bitmaps.h"
 #include "program_session.h"
 
-namespace orvanta::e2e {
+namespace orv::testing {
 namespace {
 
-using orvanta::testing::WaitUntil;
+using orv::testing::WaitUntil;
 
 class Dialogs : public ProgramSession {
   protected:
@@ -160,4 +160,4 @@ TEST_F(Dialogs, ARightPressOnTheFaceOpensThePopupMenu) {
 }
 
 }  // namespace
-}  // namespace orvanta::e2e
+}  // namespace orv::testing

@@ -9,7 +9,7 @@
 
 namespace {
 
-using namespace orvanta::e2e;
+using namespace orv::testing;
 
 std::wstring StubPath() {
     wchar_t value[MAX_PATH] = {};
@@ -60,7 +60,7 @@ TEST_F(Driver, FindsControlsByNameAtTheirPlaces) {
         {L"cmdHidden", {10, 80, 60, 20}, false},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message()
+        SCOPED_TRACE(::testing::Message()
                      << "control " << std::string(c.name, c.name + wcslen(c.name)));
         HWND control = FindControl(window, c.name);
         ASSERT_NE(control, nullptr);
@@ -82,7 +82,7 @@ TEST_F(Driver, ReadsTheClientAreaPixels) {
     ASSERT_NE(window, nullptr);
     Image image;
     // The first paint may still be on its way.
-    EXPECT_TRUE(orvanta::testing::WaitUntil([&] {
+    EXPECT_TRUE(orv::testing::WaitUntil([&] {
         image = CaptureClient(window);
         return image.width == 200 && image.height == 120 && image.at(150, 90) == RGB(200, 100, 50);
     })) << "pixel at 150,90 is 0x"

@@ -17,7 +17,7 @@
 
 namespace {
 
-using namespace orvanta::e2e;
+using namespace orv::testing;
 using namespace std::chrono_literals;
 
 constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\Orvanta 2\\Settings";
@@ -157,7 +157,7 @@ class Installer : public ::testing::Test {
              {L"\\orvanta2.exe", L"\\readme.txt", L"\\Skin\\Ocean\\kxMain.bmp",
               L"\\Skin\\Graphite\\kxBB.bmp", L"\\Uninstall.exe"}) {
             EXPECT_TRUE(Exists(folder + file))
-                << "not installed: " << testing::PrintToString(std::wstring(file));
+                << "not installed: " << ::testing::PrintToString(std::wstring(file));
         }
         EXPECT_TRUE(Exists(ShortcutOf(mode))) << "no Start-menu shortcut Orvanta 2";
         EXPECT_EQ(EntryValue(mode.root, L"DisplayName"), L"Orvanta 2");
@@ -189,7 +189,7 @@ class Installer : public ::testing::Test {
     // the files to go.
     static void Uninstall(const Mode& mode, const std::wstring& folder) {
         ASSERT_EQ(RunToEnd(folder + L"\\Uninstall.exe", {L"/S"}), 0u) << "the uninstaller failed";
-        EXPECT_TRUE(orvanta::testing::WaitUntil([&] { return !Exists(folder); }, 60s, 100ms))
+        EXPECT_TRUE(orv::testing::WaitUntil([&] { return !Exists(folder); }, 60s, 100ms))
             << "the program's folder is still there after uninstalling";
         EXPECT_FALSE(Exists(ShortcutOf(mode))) << "the Start-menu shortcut is still there";
         EXPECT_EQ(EntryValue(mode.root, L"InstallLocation"), L"")

@@ -11,10 +11,10 @@
 #include "display/raster_canvas.h"
 #include "program_session.h"
 
-namespace orvanta::e2e {
+namespace orv::testing {
 namespace {
 
-using orvanta::testing::WaitUntil;
+using orv::testing::WaitUntil;
 
 class Capture : public ProgramSession {};
 
@@ -110,4 +110,4 @@ INSTANTIATE_TEST_SUITE_P(StylesAndSchemes, LivePicture,
                                            PictureCase{24, 5, 0, 100}));  // threads, dark red
 
 }  // namespace
-}  // namespace orvanta::e2e
+}  // namespace orv::testing

@@ -9,7 +9,7 @@
 
 #include "driver/driver.h"
 
-namespace orvanta::e2e {
+namespace orv::testing {
 
 inline constexpr wchar_t kMainCaption[] = L"Orvanta 2.2";
 inline constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings";
@@ -59,16 +59,15 @@ class ProgramSession : public ::testing::Test {
     // Presses Start and waits until the program is capturing.
     void StartCapture() {
         Click(Control(L"cmdStart"));
-        ASSERT_TRUE(orvanta::testing::WaitUntil([&] {
-            return !IsWindowEnabled(Control(L"cmdStart"));
-        })) << "Start did not start a capture";
+        ASSERT_TRUE(orv::testing::WaitUntil([&] { return !IsWindowEnabled(Control(L"cmdStart")); }))
+            << "Start did not start a capture";
     }
     // Right-presses the window's face (the title strip, no hot region) and returns the pop-up
     // menu once it shows; nullptr when none does.
     HWND OpenPopupMenu() {
         Press(window, 200, 17, MouseButton::Right);
         HWND menu = nullptr;
-        const bool shown = orvanta::testing::WaitUntil([&] {
+        const bool shown = orv::testing::WaitUntil([&] {
             menu = FindWindowW(L"#32768", nullptr);
             return menu != nullptr && IsWindowVisible(menu);
         });
@@ -87,7 +86,7 @@ class ProgramSession : public ::testing::Test {
 
     std::optional<Process> program;
     HWND window = nullptr;
-    orvanta::testing::SoundPlayer player;
+    orv::testing::SoundPlayer player;
 };
 
-}  // namespace orvanta::e2e
+}  // namespace orv::testing

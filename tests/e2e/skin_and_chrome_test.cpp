@@ -5,10 +5,10 @@
 #include "bitmaps.h"
 #include "program_session.h"
 
-namespace orvanta::e2e {
+namespace orv::testing {
 namespace {
 
-using orvanta::testing::WaitUntil;
+using orv::testing::WaitUntil;
 
 class SkinAndChrome : public ProgramSession {
   protected:
@@ -84,4 +84,4 @@ TEST_F(SkinAndChrome, AUserSchemeEnablesTheCustomColoursButton) {
 }
 
 }  // namespace
-}  // namespace orvanta::e2e
+}  // namespace orv::testing

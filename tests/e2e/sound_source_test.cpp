@@ -12,10 +12,10 @@
 
 #include "program_session.h"
 
-namespace orvanta::e2e {
+namespace orv::testing {
 namespace {
 
-using orvanta::testing::WaitUntil;
+using orv::testing::WaitUntil;
 
 constexpr std::uint8_t kDefaultLevel = 200;  // into the default sink, "Orvanta"
 constexpr std::uint8_t kSecondLevel = 60;    // into the second sink, "Orvanta-B"
@@ -63,7 +63,7 @@ class SoundSource : public ProgramSession {
         });
     }
 
-    orvanta::testing::SoundPlayer second;
+    orv::testing::SoundPlayer second;
 };
 
 TEST_F(SoundSource, TheChosenMonitorIsShownAtOnceTheSystemsChoiceAgainAndTheChoiceIsKept) {
@@ -93,4 +93,4 @@ TEST_F(SoundSource, TheChosenMonitorIsShownAtOnceTheSystemsChoiceAgainAndTheChoi
 }
 
 }  // namespace
-}  // namespace orvanta::e2e
+}  // namespace orv::testing

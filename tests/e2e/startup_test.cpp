@@ -8,7 +8,7 @@
 
 namespace {
 
-using namespace orvanta::e2e;
+using namespace orv::testing;
 
 constexpr wchar_t kCaption[] = L"Orvanta 2.2";
 
@@ -46,8 +46,7 @@ TEST_F(Startup, MainWindowAndControlsAsDesigned) {
     EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION, 0)
         << "the window has a caption bar";
     // Topmost comes with the start-up settings, possibly just after the window appears.
-    EXPECT_TRUE(
-        orvanta::testing::WaitUntil([&] { return IsTopmost(window); }, std::chrono::seconds(5)))
+    EXPECT_TRUE(orv::testing::WaitUntil([&] { return IsTopmost(window); }, std::chrono::seconds(5)))
         << "the window is not topmost";
 
     constexpr int kAny = -1;  // not compared: combo heights vary, some sizes are the skin's
@@ -104,7 +103,7 @@ TEST_F(Startup, SecondCopyExplainsAndEndsWithoutAWindow) {
     ASSERT_TRUE(second);
     bool second_window_seen = false;
     HWND box = nullptr;
-    orvanta::testing::WaitUntil([&] {
+    orv::testing::WaitUntil([&] {
         second_window_seen |= FindMainWindow(second->id()) != nullptr;
         const auto dialogs = DialogWindows(second->id());
         if (!dialogs.empty() && !ReadMessageBox(dialogs.front()).text.empty())
@@ -117,7 +116,7 @@ TEST_F(Startup, SecondCopyExplainsAndEndsWithoutAWindow) {
     EXPECT_EQ(NormaliseLineBreaks(info.text),
               L"Уже загружена одна копия Orvanta 2.\nНельзя загружать более одной копии.");
     EXPECT_TRUE(PressOk(box));
-    orvanta::testing::WaitUntil([&] {
+    orv::testing::WaitUntil([&] {
         second_window_seen |= FindMainWindow(second->id()) != nullptr;
         return !second->running();
     });

@@ -21,9 +21,9 @@ namespace orv::live {
 namespace {
 
 using namespace std::chrono_literals;
-using test::ChildProcess;
-using test::waitFor;
-using test::XScreen;
+using testing::ChildProcess;
+using testing::waitFor;
+using testing::XScreen;
 
 std::string required(const char* name) {
     const char* value = std::getenv(name);
@@ -73,7 +73,7 @@ class LiveProgram : public ::testing::Test {
         return window;
     }
 
-    test::TemporaryFolder config;
+    testing::TemporaryFolder config;
     XScreen screen;
 };
 

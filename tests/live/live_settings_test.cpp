@@ -25,7 +25,7 @@ void write(const std::filesystem::path& path, const std::string& text) {
 
 class LiveSettingsFile : public ::testing::Test {
   protected:
-    test::TemporaryFolder folder;
+    testing::TemporaryFolder folder;
     std::filesystem::path file = folder.path() / "orvanta2" / "live.ini";
 };
 

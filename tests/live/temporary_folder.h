@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-namespace orv::live::test {
+namespace orv::testing {
 
 // A fresh folder under $TMPDIR, removed with everything in it at the end of the test.
 class TemporaryFolder {
@@ -27,4 +27,4 @@ class TemporaryFolder {
     std::filesystem::path path_;
 };
 
-}  // namespace orv::live::test
+}  // namespace orv::testing

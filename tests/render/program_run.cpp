@@ -14,7 +14,7 @@
 
 extern char** environ;
 
-namespace orv::render::test {
+namespace orv::testing {
 namespace {
 
 std::string slurp(const std::filesystem::path& file) {
@@ -63,4 +63,4 @@ ProgramRun runProgram(const std::vector<std::string>& command, const std::string
     return run;
 }
 
-}  // namespace orv::render::test
+}  // namespace orv::testing

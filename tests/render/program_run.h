@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace orv::render::test {
+namespace orv::testing {
 
 struct ProgramRun {
     int status = -1;  // the exit status, -1 when the program did not exit normally
@@ -15,4 +15,4 @@ struct ProgramRun {
 // PATH set to `path` when that is not empty; collects what it writes.
 ProgramRun runProgram(const std::vector<std::string>& command, const std::string& path = {});
 
-}  // namespace orv::render::test
+}  // namespace orv::testing

@@ -20,9 +20,9 @@
 namespace orv::render {
 namespace {
 
-using sound::testing::ScratchFolder;
-using test::ProgramRun;
-using test::runProgram;
+using testing::ProgramRun;
+using testing::runProgram;
+using testing::ScratchFolder;
 
 constexpr int kRate = 44100;
 constexpr double kSeconds = 2.0;
@@ -53,7 +53,7 @@ void writeSweep(const std::filesystem::path& file) {
             static_cast<float>(0.7 * std::sin(2 * std::numbers::pi * (200 + 300 * t) * t)));
         samples.push_back(static_cast<float>(0.2 * std::sin(2 * std::numbers::pi * 1500 * t)));
     }
-    sound::testing::writeSound(file, kRate, 2, samples);
+    testing::writeSound(file, kRate, 2, samples);
 }
 
 // What the engine draws for the file's blocks, as RGB pictures: the first `first` frames and
@@ -189,7 +189,7 @@ TEST_F(RenderingAWav, LeavesAnExistingOutputUnlessTold) {
 }
 
 TEST_F(RenderingAWav, WarnsOfACutFileAndDrawsWhatIsThere) {
-    sound::testing::cutCopy(sound, folder / "cut.wav", 44 + 2 * kRate);  // half a second
+    testing::cutCopy(sound, folder / "cut.wav", 44 + 2 * kRate);  // half a second
     const ProgramRun run = runProgram(renderer({(folder / "cut.wav").string(), "-"}));
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find("cut.wav: cut off inside its data"), std::string::npos) << run.err;
@@ -237,13 +237,13 @@ INSTANTIATE_TEST_SUITE_P(
                              "text.wav: not a sound file"},
                       BadRun{"header cut",
                              [](const ScratchFolder& f) {
-                                 sound::testing::cutCopy(f / "good.wav", f / "head.wav", 30);
+                                 testing::cutCopy(f / "good.wav", f / "head.wav", 30);
                                  return toOut(f, "head.wav");
                              },
                              "head.wav: not a sound file"},
                       BadRun{"no samples",
                              [](const ScratchFolder& f) {
-                                 sound::testing::writeSound(f / "empty.wav", kRate, 1, {});
+                                 testing::writeSound(f / "empty.wav", kRate, 1, {});
                                  return toOut(f, "empty.wav");
                              },
                              "empty.wav: the sound holds no samples"},

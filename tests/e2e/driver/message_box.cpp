@@ -3,7 +3,7 @@
 #include "driver/window_query.h"
 #include "support/wait.h"
 
-namespace orvanta::e2e {
+namespace orv::testing {
 
 std::vector<HWND> DialogWindows(DWORD pid) {
     std::vector<HWND> dialogs;
@@ -94,4 +94,4 @@ std::wstring NormaliseLineBreaks(std::wstring text) {
     return result;
 }
 
-}  // namespace orvanta::e2e
+}  // namespace orv::testing

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace orvanta::e2e {
+namespace orv::testing {
 
 struct MessageBoxInfo {
     HWND window = nullptr;
@@ -31,4 +31,4 @@ bool PressOk(HWND box);
 // Line breaks made comparable: CR LF, CR and LF all become LF.
 std::wstring NormaliseLineBreaks(std::wstring text);
 
-}  // namespace orvanta::e2e
+}  // namespace orv::testing

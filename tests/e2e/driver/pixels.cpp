@@ -6,7 +6,7 @@
 
 #include "support/client_pixels.h"
 
-namespace orvanta::e2e {
+namespace orv::testing {
 
 Image Image::Crop(int left, int top, int crop_width, int crop_height) const {
     Image part{crop_width, crop_height, {}};
@@ -22,11 +22,11 @@ std::size_t Image::Count(std::uint32_t colour) const {
 }
 
 Image CaptureClient(HWND window) {
-    orvanta::testing::ClientPixels shown = orvanta::testing::CaptureClientPixels(window);
+    orv::testing::ClientPixels shown = orv::testing::CaptureClientPixels(window);
     // DIB pixels are 0x00RRGGBB; the program's colours are 0x00BBGGRR.
     for (std::uint32_t& p : shown.pixels)
         p = ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
     return {shown.width, shown.height, std::move(shown.pixels)};
 }
 
-}  // namespace orvanta::e2e
+}  // namespace orv::testing

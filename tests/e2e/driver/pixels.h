@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace orvanta::e2e {
+namespace orv::testing {
 
 // A copy of a window's client area. Colours are 0x00BBGGRR (COLORREF), like the program's.
 struct Image {
@@ -24,4 +24,4 @@ struct Image {
 // What the client area of `window`, of this or another process, shows now.
 Image CaptureClient(HWND window);
 
-}  // namespace orvanta::e2e
+}  // namespace orv::testing

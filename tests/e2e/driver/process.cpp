@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace orvanta::e2e {
+namespace orv::testing {
 
 namespace {
 
@@ -129,4 +129,4 @@ void Process::Terminate() {
     WaitForSingleObject(process_, 10000);
 }
 
-}  // namespace orvanta::e2e
+}  // namespace orv::testing

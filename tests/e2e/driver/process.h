@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace orvanta::e2e {
+namespace orv::testing {
 
 // The Windows path of a program given either as a Windows path or as a Unix path (Wine's
 // view of the same file, as CMake knows it): "/a/b.exe" becomes e.g. "Z:\a\b.exe".
@@ -49,4 +49,4 @@ class Process {
     DWORD id_ = 0;
 };
 
-}  // namespace orvanta::e2e
+}  // namespace orv::testing

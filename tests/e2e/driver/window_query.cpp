@@ -2,7 +2,7 @@
 
 #include "support/wait.h"
 
-namespace orvanta::e2e {
+namespace orv::testing {
 
 std::wstring WindowText(HWND window) {
     // WM_GETTEXT works across processes, also for controls of another program.
@@ -191,4 +191,4 @@ void ClickButton(HWND button) {
     PostMessageW(button, BM_CLICK, 0, 0);
 }
 
-}  // namespace orvanta::e2e
+}  // namespace orv::testing

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace orvanta::e2e {
+namespace orv::testing {
 
 // A rectangle as a position and a size.
 struct Box {
@@ -79,4 +79,4 @@ void SelectListItem(HWND list, int index);
 // Clicks a push button or check box (BM_CLICK).
 void ClickButton(HWND button);
 
-}  // namespace orvanta::e2e
+}  // namespace orv::testing

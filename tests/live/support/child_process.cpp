@@ -13,7 +13,7 @@
 
 extern char** environ;
 
-namespace orv::live::test {
+namespace orv::testing {
 
 namespace {
 
@@ -113,4 +113,4 @@ std::string ChildProcess::errors() const {
     return readAll(errors_);
 }
 
-}  // namespace orv::live::test
+}  // namespace orv::testing

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-namespace orv::live::test {
+namespace orv::testing {
 
 // A program started by a test, with its own environment changes and its output in files. Ended
 // (SIGTERM, then waited for) when the object goes.
@@ -52,4 +52,4 @@ bool waitFor(std::chrono::seconds limit, Condition condition) {
     return true;
 }
 
-}  // namespace orv::live::test
+}  // namespace orv::testing

@@ -6,7 +6,7 @@
 
 #include <stdexcept>
 
-namespace orv::live::test {
+namespace orv::testing {
 
 namespace {
 
@@ -96,4 +96,4 @@ XScreen::Image XScreen::image(WindowId window) {
     return read;
 }
 
-}  // namespace orv::live::test
+}  // namespace orv::testing

@@ -8,7 +8,7 @@
 
 struct _XDisplay;
 
-namespace orv::live::test {
+namespace orv::testing {
 
 // The test display, read back from the X server.
 class XScreen {
@@ -39,4 +39,4 @@ class XScreen {
     _XDisplay* display_;
 };
 
-}  // namespace orv::live::test
+}  // namespace orv::testing

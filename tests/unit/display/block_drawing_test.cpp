@@ -14,7 +14,7 @@
 namespace orv::display {
 namespace {
 
-using test::Stroke;
+using testing::Stroke;
 
 constexpr Colour kGreen = 0x00FF00;
 constexpr Colour kYellow = 0x00FFFF;
@@ -40,8 +40,8 @@ class BlockDrawingTest : public ::testing::Test {
 
     CustomColours custom;
     LevelColours levels{custom};
-    test::LiveSettings settings;
-    test::RecordingCanvas pane;
+    testing::LiveSettings settings;
+    testing::RecordingCanvas pane;
     Block block{};
     BlockDrawing drawing{pane, custom};
 };
@@ -55,7 +55,7 @@ struct StyleCase {
 TEST_F(BlockDrawingTest, EachStyleDrawsItsStrokeForASample) {
     constexpr float i = 7;
     constexpr float v = 201;
-    using namespace test;
+    using namespace testing;
     const std::vector<StyleCase> cases = {
         {0, [](Colour c) { return std::vector{line(i, v, i, 256, c)}; }},
         {1, [](Colour c) { return std::vector{line(i, v, i, 128, c)}; }},
@@ -126,10 +126,10 @@ TEST_F(BlockDrawingTest, ConnectedStylesStartFromTheOriginAfterAClear) {
     fill(90);
     block[0] = 60;
     const std::vector<std::pair<int, Stroke>> cases = {
-        {3, test::line(0, 0, 0, 60, 0)},
-        {9, test::line(0, 0, 60, 0, 0)},
-        {17, test::line(0, 0, 60, -254, 0)},
-        {8, test::box(0, 0, 0, 60, 0)},
+        {3, testing::line(0, 0, 0, 60, 0)},
+        {9, testing::line(0, 0, 60, 0, 0)},
+        {17, testing::line(0, 0, 60, -254, 0)},
+        {8, testing::box(0, 0, 0, 60, 0)},
     };
     for (auto [s, want] : cases) {
         style(s);
@@ -148,7 +148,7 @@ TEST_F(BlockDrawingTest, WithoutClearingAConnectedStyleGoesOnFromTheLastBlocksEn
     draw();
     block[0] = 50;
     const std::vector<Stroke> drawn = draw();
-    EXPECT_EQ(drawn.at(0), test::line(254, 70, 0, 50, c(50)));
+    EXPECT_EQ(drawn.at(0), testing::line(254, 70, 0, 50, c(50)));
     EXPECT_EQ(pane.strokes.front().kind, Stroke::Kind::Line);  // no clear
 }
 
@@ -173,7 +173,7 @@ TEST_F(BlockDrawingTest, SquareUsesHalfTheLevelRoundedToEvenOnTies) {
     for (const auto& [v, h] : cases) {
         fill(v);
         const std::vector<Stroke> drawn = draw();
-        EXPECT_EQ(drawn.at(0), test::box(h, h, 256 - h, 256 - h, c(v))) << "level " << v;
+        EXPECT_EQ(drawn.at(0), testing::box(h, h, 256 - h, 256 - h, c(v))) << "level " << v;
     }
 }
 
@@ -221,13 +221,13 @@ TEST_F(BlockDrawingTest, MatrixDrawsTheDotInTheOldColourThenPrintsTheLevelInTheN
     block[3] = 42;
     const std::vector<Stroke> drawn = draw();
     ASSERT_EQ(drawn.size(), 2 * 255u);
-    EXPECT_EQ(drawn[0], test::point(-10, 16, Canvas::kStartForeColour));
-    EXPECT_EQ(drawn[1], test::text(-10, 16, " 16 ", c(16)));
-    EXPECT_EQ(drawn[2], test::point(-9, 7, c(16)));
-    EXPECT_EQ(drawn[3], test::text(-9, 7, " 7 ", c(7)));
-    EXPECT_EQ(drawn[4], test::point(-8, 255, c(7)));
-    EXPECT_EQ(drawn[5], test::text(-8, 255, " 255 ", c(255)));
-    EXPECT_EQ(drawn[7], test::text(-7, 42, " 42 ", c(42)));
+    EXPECT_EQ(drawn[0], testing::point(-10, 16, Canvas::kStartForeColour));
+    EXPECT_EQ(drawn[1], testing::text(-10, 16, " 16 ", c(16)));
+    EXPECT_EQ(drawn[2], testing::point(-9, 7, c(16)));
+    EXPECT_EQ(drawn[3], testing::text(-9, 7, " 7 ", c(7)));
+    EXPECT_EQ(drawn[4], testing::point(-8, 255, c(7)));
+    EXPECT_EQ(drawn[5], testing::text(-8, 255, " 255 ", c(255)));
+    EXPECT_EQ(drawn[7], testing::text(-7, 42, " 42 ", c(42)));
     // The next block's first dot has the colour of this block's last sample.
     const Colour last = c(block[254]);
     EXPECT_EQ(pane.foreColour(), last);
@@ -251,7 +251,7 @@ TEST_F(BlockDrawingTest, ThreadsSubtractTheLevelFromTheColourBorrowingAcrossByte
     for (const Case& k : cases) {
         scheme(k.entry);
         fill(k.v);
-        EXPECT_EQ(draw().at(5), test::line(0, 5, 255, 5, k.colour)) << k.entry << " " << k.v;
+        EXPECT_EQ(draw().at(5), testing::line(0, 5, 255, 5, k.colour)) << k.entry << " " << k.v;
     }
 }
 
@@ -309,7 +309,7 @@ TEST_F(BlockDrawingTest, TheStyleIsReadAgainForEverySample) {
     const std::vector<Stroke> drawn = draw();
     ASSERT_EQ(drawn.size(), 255u);
     EXPECT_EQ(drawn[2].kind, Stroke::Kind::Line);
-    EXPECT_EQ(drawn[3], test::point(3, 50, c(50)));
+    EXPECT_EQ(drawn[3], testing::point(3, 50, c(50)));
 }
 
 TEST_F(BlockDrawingTest, TheSchemeIsReadAgainForEverySample) {
@@ -341,8 +341,8 @@ TEST_F(BlockDrawingTest, ASettingsValueDrawsWhatTheSameSettingsFromASourceDraw) 
     for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<std::uint8_t>(i * 5);
     for (const DrawSettings value : {DrawSettings{3, 11, false, 2}, DrawSettings{22, 9, false, 1},
                                      DrawSettings{23, 0, true, 4}, DrawSettings{-1, 3, true, 1}}) {
-        test::RecordingCanvas byValue;
-        test::RecordingCanvas bySource;
+        testing::RecordingCanvas byValue;
+        testing::RecordingCanvas bySource;
         BlockDrawing fromValue(byValue, custom);
         BlockDrawing fromSource(bySource, custom);
         settings.now = value;

@@ -11,8 +11,8 @@
 namespace orv::display {
 namespace {
 
-using test::RecordingCanvas;
-using test::Stroke;
+using testing::RecordingCanvas;
+using testing::Stroke;
 
 struct PenCase {
     const char* what;
@@ -26,27 +26,33 @@ TEST(CanvasTest, EachOperationStartsAndLeavesThePenWhereAPictureBoxDoes) {
     const std::vector<PenCase> cases = {
         {"line",
          [](Canvas& p) { p.line(10, 11, 20, 21, c); },
-         test::line(10, 11, 20, 21, c),
+         testing::line(10, 11, 20, 21, c),
          {20, 21}},
-        {"line to", [](Canvas& p) { p.lineTo(20, 21, c); }, test::line(3, 4, 20, 21, c), {20, 21}},
+        {"line to",
+         [](Canvas& p) { p.lineTo(20, 21, c); },
+         testing::line(3, 4, 20, 21, c),
+         {20, 21}},
         {"box",
          [](Canvas& p) { p.box(10, 11, 20, 21, c); },
-         test::box(10, 11, 20, 21, c),
+         testing::box(10, 11, 20, 21, c),
          {20, 21}},
-        {"box to", [](Canvas& p) { p.boxTo(20, 21, c); }, test::box(3, 4, 20, 21, c), {20, 21}},
+        {"box to", [](Canvas& p) { p.boxTo(20, 21, c); }, testing::box(3, 4, 20, 21, c), {20, 21}},
         {"filled box",
          [](Canvas& p) { p.filledBox(10, 11, 20, 21, c); },
-         test::filledBox(10, 11, 20, 21, c),
+         testing::filledBox(10, 11, 20, 21, c),
          {20, 21}},
-        {"point", [](Canvas& p) { p.point(7.5F, -2, c); }, test::point(7.5F, -2, c), {7.5F, -2}},
+        {"point", [](Canvas& p) { p.point(7.5F, -2, c); }, testing::point(7.5F, -2, c), {7.5F, -2}},
         {"point in the foreground",
          [](Canvas& p) { p.point(7, 8); },
-         test::point(7, 8, Canvas::kStartForeColour),
+         testing::point(7, 8, Canvas::kStartForeColour),
          {7, 8}},
-        {"circle", [](Canvas& p) { p.circle(30, 40, 5, c); }, test::circle(30, 40, 5, c), {30, 40}},
+        {"circle",
+         [](Canvas& p) { p.circle(30, 40, 5, c); },
+         testing::circle(30, 40, 5, c),
+         {30, 40}},
         {"print",
          [](Canvas& p) { p.print(" 12 "); },
-         test::text(3, 4, " 12 ", Canvas::kStartForeColour),
+         testing::text(3, 4, " 12 ", Canvas::kStartForeColour),
          {0, 4 + RecordingCanvas::kLineHeight}},
     };
     for (const PenCase& pc : cases) {
@@ -110,7 +116,7 @@ TEST(CanvasTest, PrintUsesTheForegroundOfTheMomentAndGoesBackToTheLeftEdge) {
     pane.print("b");
     ASSERT_EQ(pane.strokes.size(), 3u);
     EXPECT_EQ(pane.strokes[0].colour, 0xABCDEFu);
-    EXPECT_EQ(pane.strokes[2], test::text(0, 100 + RecordingCanvas::kLineHeight, "b", 0xABCDEF));
+    EXPECT_EQ(pane.strokes[2], testing::text(0, 100 + RecordingCanvas::kLineHeight, "b", 0xABCDEF));
 }
 
 }  // namespace

@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 "'blue' is not a colour"}));
 
 TEST(ReadingUserSchemes, SkipsCommentsAndNamesTheBadLine) {
-    sound::testing::ScratchFolder folder;
+    testing::ScratchFolder folder;
     {
         std::ofstream(folder / "good.txt")
             << "# my schemes\n\n  1=" << kSixteen << "\r\n4=" << kSixteen << "\n";

@@ -39,11 +39,11 @@ class DrawingOffline : public ::testing::TestWithParam<SameChoice> {};
 // by the window's pane with its controls set by hand: the same pixels, block after block.
 TEST_P(DrawingOffline, GivesTheWindowsPane) {
     const SameChoice& c = GetParam();
-    sound::testing::ScratchFolder folder;
-    std::vector<float> sound = sound::testing::sine(440, 22050, 0.1, 0.9);
-    const std::vector<float> upper = sound::testing::sine(2900, 22050, 0.1, 0.3);
+    testing::ScratchFolder folder;
+    std::vector<float> sound = testing::sine(440, 22050, 0.1, 0.9);
+    const std::vector<float> upper = testing::sine(2900, 22050, 0.1, 0.3);
     std::transform(sound.begin(), sound.end(), upper.begin(), sound.begin(), std::plus<>());
-    sound::testing::writeSound(folder / "tone.wav", 22050, 1, sound);
+    testing::writeSound(folder / "tone.wav", 22050, 1, sound);
 
     CLI::App app;
     DrawOptions options(app);

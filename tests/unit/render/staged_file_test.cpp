@@ -10,7 +10,7 @@
 namespace orv::render {
 namespace {
 
-using sound::testing::ScratchFolder;
+using testing::ScratchFolder;
 
 std::string contents(const std::filesystem::path& file) {
     std::ifstream in(file);

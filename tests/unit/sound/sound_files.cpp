@@ -9,7 +9,7 @@
 #include <numbers>
 #include <stdexcept>
 
-namespace orv::sound::testing {
+namespace orv::testing {
 
 ScratchFolder::ScratchFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "orvanta-test-XXXXXX").string();
@@ -53,4 +53,4 @@ void cutCopy(const std::filesystem::path& from, const std::filesystem::path& to,
         .write(data.data(), static_cast<std::streamsize>(data.size()));
 }
 
-}  // namespace orv::sound::testing
+}  // namespace orv::testing

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace orv::sound::testing {
+namespace orv::testing {
 
 // A folder of its own for one test's files, removed afterwards.
 class ScratchFolder {
@@ -31,4 +31,4 @@ std::vector<float> sine(double hertz, int rate, double seconds, double amplitude
 // The file's first `bytes` bytes only, as a copy cut off there.
 void cutCopy(const std::filesystem::path& from, const std::filesystem::path& to, std::size_t bytes);
 
-}  // namespace orv::sound::testing
+}  // namespace orv::testing

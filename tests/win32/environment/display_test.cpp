@@ -33,11 +33,11 @@ TEST(Display, FilledWindowReadsBackExactly) {
                                   40, 120, 80, nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_NE(window, nullptr);
     ShowWindow(window, SW_SHOWNORMAL);
-    orvanta::testing::PumpMessages();
+    orv::testing::PumpMessages();
 
     for (const COLORREF colour :
          {RGB(0, 0, 0), RGB(255, 255, 255), RGB(1, 2, 3), RGB(255, 0, 0), RGB(0, 128, 255)}) {
-        SCOPED_TRACE(testing::Message() << "colour 0x" << std::hex << colour);
+        SCOPED_TRACE(::testing::Message() << "colour 0x" << std::hex << colour);
         HDC dc = GetDC(window);
         HBRUSH brush = CreateSolidBrush(colour);
         RECT rect{0, 0, 120, 80};
@@ -45,7 +45,7 @@ TEST(Display, FilledWindowReadsBackExactly) {
         DeleteObject(brush);
         ReleaseDC(window, dc);
 
-        const orvanta::testing::ClientPixels shown = orvanta::testing::CaptureClientPixels(window);
+        const orv::testing::ClientPixels shown = orv::testing::CaptureClientPixels(window);
         ASSERT_EQ(shown.pixels.size(), 120u * 80u);
         const std::uint32_t expected =
             (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);

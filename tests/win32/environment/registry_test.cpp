@@ -48,7 +48,7 @@ TEST_F(RegistryRoundTrip, StringsReadBackAsWritten) {
         {L"Long", std::wstring(2000, L'ж')},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message()
+        SCOPED_TRACE(::testing::Message()
                      << "value " << std::string(c.name, c.name + wcslen(c.name)));
         const auto bytes = static_cast<DWORD>((c.value.size() + 1) * sizeof(wchar_t));
         ASSERT_EQ(RegSetValueExW(key_, c.name, 0, REG_SZ,

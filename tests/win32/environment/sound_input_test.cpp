@@ -16,8 +16,8 @@
 
 namespace {
 
-using orvanta::testing::SoundPlayer;
-using orvanta::testing::WaitUntil;
+using orv::testing::SoundPlayer;
+using orv::testing::WaitUntil;
 
 constexpr DWORD kBlock = 256;
 constexpr int kBuffers = 8;
@@ -86,7 +86,7 @@ TEST(SoundInput, AWaveInputDeviceExists) {
 
 TEST(SoundInput, ConstantLevelArrivesUnchanged) {
     for (const std::uint8_t level : {0, 1, 77, 128, 254, 255}) {
-        SCOPED_TRACE(testing::Message() << "level " << int{level});
+        SCOPED_TRACE(::testing::Message() << "level " << int{level});
         SoundPlayer player;
         ASSERT_TRUE(player.PlayLevel(level));
         Recorder recorder;

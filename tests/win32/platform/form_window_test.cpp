@@ -33,8 +33,8 @@
 namespace orv::win32 {
 namespace {
 
-using orvanta::testing::PumpMessages;
-using orvanta::testing::WaitUntil;
+using orv::testing::PumpMessages;
+using orv::testing::WaitUntil;
 using testing::childNamed;
 
 struct MouseCall {
@@ -253,7 +253,7 @@ class FaceImage : public FormWindowTest, public ::testing::WithParamInterface<in
 TEST_P(FaceImage, PixelsAreWhatTheWindowShows) {
     form.setPicture({GetParam(), {}});
     UpdateWindow(window);
-    const std::vector<std::uint32_t> shown = orvanta::testing::CaptureClientPixels(window).pixels;
+    const std::vector<std::uint32_t> shown = orv::testing::CaptureClientPixels(window).pixels;
     for (const POINT at : {POINT{50, 50}, POINT{10, 10}, POINT{300, 250}}) {
         EXPECT_EQ(shown[static_cast<std::size_t>(at.y * 473 + at.x)],
                   testing::toDib(form.pixel(at.x, at.y)))

@@ -4,13 +4,13 @@
 
 #include "platform/win32/child_peer.h"
 
-namespace orv::win32::testing {
+namespace orv::testing {
 
 HWND childNamed(HWND parent, std::wstring_view name) {
     for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
         const auto atom =
-            static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropW(child, kNameProperty)));
+            static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropW(child, win32::kNameProperty)));
         if (atom == 0) continue;
         wchar_t text[256] = {};
         const UINT length = GlobalGetAtomNameW(atom, text, 256);
@@ -34,4 +34,4 @@ long gdiObjectsInUse() {
     return -static_cast<long>(probe.size());
 }
 
-}  // namespace orv::win32::testing
+}  // namespace orv::testing

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace orv::win32::testing {
+namespace orv::testing {
 
 // The child of `parent` whose OrvantaName property names `name`, or null.
 HWND childNamed(HWND parent, std::wstring_view name);
@@ -21,4 +21,4 @@ constexpr std::uint32_t toDib(std::uint32_t colour) {
     return ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
 }
 
-}  // namespace orv::win32::testing
+}  // namespace orv::testing

@@ -20,8 +20,8 @@ namespace orv::win32 {
 namespace {
 
 using capture::WaveHeader;
-using orvanta::testing::SoundPlayer;
-using orvanta::testing::WaitUntil;
+using orv::testing::SoundPlayer;
+using orv::testing::WaitUntil;
 
 // What the callback saw; it runs on the audio thread.
 std::atomic<int> opens{0};

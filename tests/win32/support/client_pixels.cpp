@@ -1,6 +1,6 @@
 #include "support/client_pixels.h"
 
-namespace orvanta::testing {
+namespace orv::testing {
 
 ClientPixels CaptureClientPixels(HWND window) {
     RECT client{};
@@ -42,4 +42,4 @@ ClientPixels CaptureClientPixels(HWND window) {
     return result;
 }
 
-}  // namespace orvanta::testing
+}  // namespace orv::testing

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace orvanta::testing {
+namespace orv::testing {
 
 // The client area of `window`, of this or another process, copied from its device context
 // into a 32-bit top-down DIB (BitBlt): rows top first, each pixel 0x00RRGGBB. Empty when the
@@ -19,4 +19,4 @@ struct ClientPixels {
 };
 ClientPixels CaptureClientPixels(HWND window);
 
-}  // namespace orvanta::testing
+}  // namespace orv::testing

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace orvanta::testing {
+namespace orv::testing {
 
 SoundPlayer::~SoundPlayer() {
     Stop();
@@ -62,4 +62,4 @@ void SoundPlayer::Stop() {
     header_ = {};
 }
 
-}  // namespace orvanta::testing
+}  // namespace orv::testing

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace orvanta::testing {
+namespace orv::testing {
 
 class SoundPlayer {
   public:
@@ -41,4 +41,4 @@ class SoundPlayer {
     std::vector<std::uint8_t> samples_;
 };
 
-}  // namespace orvanta::testing
+}  // namespace orv::testing

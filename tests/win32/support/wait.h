@@ -7,7 +7,7 @@
 
 #include <chrono>
 
-namespace orvanta::testing {
+namespace orv::testing {
 
 // Dispatches every message waiting for the calling thread, then returns.
 inline void PumpMessages() {
@@ -31,4 +31,4 @@ bool WaitUntil(Condition&& condition, std::chrono::milliseconds limit = std::chr
     }
 }
 
-}  // namespace orvanta::testing
+}  // namespace orv::testing
