@@ -17,11 +17,11 @@ Program::Program(forms::Platform& platform, settings::SettingsStore& store,
       info_(std::move(info)),
       frmMain_(&platform),
       skin_(info_.path),
-      paneDrawing_(frmMain_, platform, customColors_, info_.title),
+      paneDrawing_(frmMain_, platform, customColours_, info_.title),
       capture_(waveIn, [&platform] { platform.doEvents(); }),
       startStop_(frmMain_, platform, capture_, skin_, info_.title),
       displayOptions_(frmMain_),
-      colourSchemeSelector_(frmMain_, skin_, store_, customColors_, info_.title),
+      colourSchemeSelector_(frmMain_, skin_, store_, customColours_, info_.title),
       chrome_(frmMain_, skin_) {
     wire();
 }
@@ -64,7 +64,7 @@ void Program::showSkinChooser() {
 
 void Program::showColourEditor() {
     frmColor_ = std::make_unique<coloureditor::ColorForm>(
-        platform_, store_, customColors_, info_.title, frmMain_.cmbColor.listIndex());
+        platform_, store_, customColours_, info_.title, frmMain_.cmbColor.listIndex());
     platform_.showModal(*frmColor_, frmMain_);
 }
 

@@ -47,7 +47,7 @@ class Program {
     mainwindow::Chrome& chrome() { return chrome_; }
     display::RasterCanvas& pane() { return paneDrawing_.pane(); }
     display::BlockDrawing& drawing() { return paneDrawing_.drawing(); }
-    display::CustomColours& customColors() { return customColors_; }
+    display::CustomColours& customColours() { return customColours_; }
     // The skin chooser, loaded (hidden) if it is not: the pop-up menu lives on it.
     skinchooser::SkinForm& frmSkin();
     // The colour editor while it is open, else null.
@@ -67,7 +67,7 @@ class Program {
     forms::AppInfo info_;
     mainwindow::MainForm frmMain_;
     mainwindow::Skin skin_;
-    display::CustomColours customColors_;
+    display::CustomColours customColours_;
     mainwindow::PaneDrawing paneDrawing_;
     capture::Capture capture_;
     mainwindow::StartStop startStop_;

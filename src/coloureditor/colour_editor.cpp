@@ -47,7 +47,7 @@ void ColorForm::cmdOK_Click() {
         for (int b = 0; b < kBands; ++b) {
             const forms::Colour colour = pctCol.at(b)->backColour();
             store_.save(appTitle_, section, settings::bandKey(b), std::to_string(colour));
-            customColors_.set(k, b, colour);
+            customColours_.set(k, b, colour);
         }
     }
     unload();

@@ -20,7 +20,7 @@ constexpr std::array<int, 2> kLabelLeft{8, 82};
 }  // namespace
 
 ColorForm::ColorForm(forms::Platform& platform, settings::SettingsStore& store,
-                     display::CustomColours& customColors, std::string appTitle,
+                     display::CustomColours& customColours, std::string appTitle,
                      int mainColourEntry)
     : Form("frmColor", 250, 161, forms::BorderStyle::FixedDialog, &platform),
       fraCol("fraCol", {8, 0, 153, 153}, 0, "Окраска"),
@@ -30,7 +30,7 @@ ColorForm::ColorForm(forms::Platform& platform, settings::SettingsStore& store,
       cmbScheme("cmbScheme", {168, 120, 73, 21}, 4, {"Схема 1", "Схема 2", "Схема 3", "Схема 4"}),
       platform_(platform),
       store_(store),
-      customColors_(customColors),
+      customColours_(customColours),
       appTitle_(std::move(appTitle)),
       mainColourEntry_(mainColourEntry) {
     setCaption("Выбор цвета");

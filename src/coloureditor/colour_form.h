@@ -21,7 +21,7 @@ class ColorForm : public forms::Form {
 
     // mainColourEntry: the entry selected in the main window's colour list when it opens.
     ColorForm(forms::Platform& platform, settings::SettingsStore& store,
-              display::CustomColours& customColors, std::string appTitle, int mainColourEntry);
+              display::CustomColours& customColours, std::string appTitle, int mainColourEntry);
 
     forms::Frame fraCol;
     std::array<std::unique_ptr<forms::PictureBox>, kBands> pctCol;
@@ -50,7 +50,7 @@ class ColorForm : public forms::Form {
 
     forms::Platform& platform_;
     settings::SettingsStore& store_;
-    display::CustomColours& customColors_;
+    display::CustomColours& customColours_;
     std::string appTitle_;
     int mainColourEntry_;
 };

@@ -17,9 +17,9 @@ void ColourSchemeSelector::cmbColor_Click() {
     const std::string section = settings::customSchemeSection(k);
     for (int b = 0; b < display::CustomColours::kBands; ++b) {
         // The text is kept as read; it is converted when a colour is drawn.
-        customColors_.set(k, b,
-                          store_.get(appTitle_, section, settings::bandKey(b),
-                                     std::to_string(display::kDefaultCustomColours.at(b))));
+        customColours_.set(k, b,
+                           store_.get(appTitle_, section, settings::bandKey(b),
+                                      std::to_string(display::kDefaultCustomColours.at(b))));
     }
 }
 

@@ -15,11 +15,11 @@ namespace orv::mainwindow {
 class ColourSchemeSelector {
   public:
     ColourSchemeSelector(MainForm& frmMain, const Skin& skin, settings::SettingsStore& store,
-                         display::CustomColours& customColors, std::string appTitle)
+                         display::CustomColours& customColours, std::string appTitle)
         : frmMain_(frmMain),
           skin_(skin),
           store_(store),
-          customColors_(customColors),
+          customColours_(customColours),
           appTitle_(std::move(appTitle)) {}
 
     void wire() {
@@ -31,7 +31,7 @@ class ColourSchemeSelector {
     MainForm& frmMain_;
     const Skin& skin_;
     settings::SettingsStore& store_;
-    display::CustomColours& customColors_;
+    display::CustomColours& customColours_;
     std::string appTitle_;
 };
 

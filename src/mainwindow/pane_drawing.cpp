@@ -6,11 +6,11 @@
 namespace orv::mainwindow {
 
 PaneDrawing::PaneDrawing(MainForm& frmMain, forms::Platform& platform,
-                         const display::CustomColours& customColors, std::string appTitle)
+                         const display::CustomColours& customColours, std::string appTitle)
     : frmMain_(frmMain),
       platform_(platform),
       appTitle_(std::move(appTitle)),
-      drawing_(pane_, customColors) {
+      drawing_(pane_, customColours) {
     frmMain_.pctSpec.setDrawing(&pane_);
     drawing_.reportOverRange([this](int level) { reportOverRange(level); });
 }

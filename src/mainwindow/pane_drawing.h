@@ -16,7 +16,7 @@ namespace orv::mainwindow {
 class PaneDrawing final : private display::DrawSettingsSource {
   public:
     PaneDrawing(MainForm& frmMain, forms::Platform& platform,
-                const display::CustomColours& customColors, std::string appTitle);
+                const display::CustomColours& customColours, std::string appTitle);
 
     // Draws the block into the pane and shows it.
     void DrawFrame(const display::Block& SampleBuffer);

@@ -78,7 +78,7 @@ TEST_F(ColourEditorTest, OkStoresTheSchemeAndItsColoursAndTheDisplayUsesThemAtOn
     EXPECT_EQ(stored("CustColors", "Scheme"), "1");
     EXPECT_EQ(stored("CustColors1", "0"), "16711680");
     EXPECT_EQ(stored("CustColors1", "15"), "255");
-    EXPECT_EQ(std::get<forms::Colour>(program.customColors().cell(1, 0)), kBlue);
+    EXPECT_EQ(std::get<forms::Colour>(program.customColours().cell(1, 0)), kBlue);
     EXPECT_EQ(f().cmbColor.listIndex(), 12) << "the main window's choice stays";
     EXPECT_EQ(program.frmColor()->loaded(), false);
 }
@@ -106,8 +106,8 @@ TEST_F(ColourEditorTest, OkOnAnotherSchemeStoresThatSchemeOnly) {
     EXPECT_EQ(stored("CustColors", "Scheme"), "3");
     EXPECT_EQ(stored("CustColors3", "5"), "16711680");
     EXPECT_EQ(stored("CustColors1", "5"), "<absent>");
-    EXPECT_EQ(std::get<forms::Colour>(program.customColors().cell(3, 5)), kBlue);
-    EXPECT_EQ(std::get<std::string>(program.customColors().cell(1, 5)), "49152");
+    EXPECT_EQ(std::get<forms::Colour>(program.customColours().cell(3, 5)), kBlue);
+    EXPECT_EQ(std::get<std::string>(program.customColours().cell(1, 5)), "49152");
 }
 
 TEST_F(ColourEditorTest, ACancelledPickerChangesNothing) {
@@ -132,7 +132,7 @@ TEST_F(ColourEditorTest, DefaultsAreStoredAtOnceAndSurviveCancel) {
     EXPECT_EQ(stored("CustColors0", "0"), "255");
     EXPECT_EQ(stored("CustColors0", "7"), "16384");
     EXPECT_EQ(stored("CustColors", "Scheme"), "<absent>");
-    EXPECT_EQ(program.customColors().colour(0, 0), kBlue) << "the display keeps its colours";
+    EXPECT_EQ(program.customColours().colour(0, 0), kBlue) << "the display keeps its colours";
 }
 
 TEST_F(ColourEditorTest, OpensInsideTheOnTopPause) {

@@ -14,7 +14,7 @@ class ColourSchemeSelectorTest : public ProgramTest {
     void SetUp() override { ASSERT_TRUE(program.Main()); }
     mainwindow::MainForm& f() { return program.frmMain(); }
     const display::CustomColours::Cell& cell(int k, int b) {
-        return program.customColors().cell(k, b);
+        return program.customColours().cell(k, b);
     }
 
     app::Program program{platform, store, device, appInfo()};
@@ -45,8 +45,8 @@ TEST_F(ColourSchemeSelectorTest, StoredTextIsLoadedUnconvertedIntoItsOwnRow) {
 
     EXPECT_EQ(std::get<std::string>(cell(0, 0)), "16711680");
     EXPECT_EQ(std::get<std::string>(cell(0, 15)), "not a colour");
-    EXPECT_EQ(program.customColors().colour(0, 0), 16711680U);
-    EXPECT_EQ(program.customColors().colour(0, 15), display::kDefaultCustomColours.at(15));
+    EXPECT_EQ(program.customColours().colour(0, 0), 16711680U);
+    EXPECT_EQ(program.customColours().colour(0, 15), display::kDefaultCustomColours.at(15));
 }
 
 TEST_F(ColourSchemeSelectorTest, LeavingAUserSchemeBlocksTheButtonAndKeepsTheRows) {
