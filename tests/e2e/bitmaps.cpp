@@ -6,7 +6,7 @@ namespace orv::testing {
 namespace {
 
 // The pixels of a bitmap as 0x00BBGGRR, top row first.
-Image Pixels(HBITMAP bitmap) {
+Image pixels(HBITMAP bitmap) {
     Image image;
     BITMAP info{};
     if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) return image;
@@ -33,26 +33,26 @@ Image Pixels(HBITMAP bitmap) {
 
 }  // namespace
 
-Image ResourceBitmap(const std::wstring& program, int id) {
+Image resourceBitmap(const std::wstring& program, int id) {
     HMODULE module = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (module == nullptr) return {};
     HANDLE bitmap =
         LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
-    Image image = Pixels(static_cast<HBITMAP>(bitmap));
+    Image image = pixels(static_cast<HBITMAP>(bitmap));
     if (bitmap != nullptr) DeleteObject(bitmap);
     FreeLibrary(module);
     return image;
 }
 
-Image BitmapFile(const std::wstring& path) {
+Image bitmapFile(const std::wstring& path) {
     HANDLE bitmap = LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
                                LR_LOADFROMFILE | LR_CREATEDIBSECTION);
-    Image image = Pixels(static_cast<HBITMAP>(bitmap));
+    Image image = pixels(static_cast<HBITMAP>(bitmap));
     if (bitmap != nullptr) DeleteObject(bitmap);
     return image;
 }
 
-std::wstring FolderOf(const std::wstring& program) {
+std::wstring folderOf(const std::wstring& program) {
     const auto slash = program.find_last_of(L"\\/");
     return slash == std::wstring::npos ? std::wstring{} : program.substr(0, slash + 1);
 }

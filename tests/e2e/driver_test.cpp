@@ -11,25 +11,25 @@ namespace {
 
 using namespace orv::testing;
 
-std::wstring StubPath() {
+std::wstring stubPath() {
     wchar_t value[MAX_PATH] = {};
     GetEnvironmentVariableW(L"ORVANTA_E2E_STUB", value, MAX_PATH);
-    return ToWindowsPath(value);
+    return toWindowsPath(value);
 }
 
 class Driver : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_FALSE(StubPath().empty()) << "ORVANTA_E2E_STUB is not set"; }
-    static std::optional<Process> Start(const std::vector<std::wstring>& arguments = {}) {
+    void SetUp() override { ASSERT_FALSE(stubPath().empty()) << "ORVANTA_E2E_STUB is not set"; }
+    static std::optional<Process> start(const std::vector<std::wstring>& arguments = {}) {
         DWORD error = 0;
-        auto process = Process::Start(StubPath(), arguments, &error);
+        auto process = Process::start(stubPath(), arguments, &error);
         EXPECT_TRUE(process.has_value()) << "cannot start the stub, error " << error;
         return process;
     }
-    HWND StartWindow() {
-        stub_ = Start();
+    HWND startWindow() {
+        stub_ = start();
         if (!stub_) return nullptr;
-        HWND window = WaitForMainWindow(stub_->id(), L"Driver Stub");
+        HWND window = waitForMainWindow(stub_->id(), L"Driver Stub");
         EXPECT_NE(window, nullptr);
         return window;
     }
@@ -37,17 +37,17 @@ class Driver : public ::testing::Test {
 };
 
 TEST_F(Driver, FindsTheWindowAndItsStyle) {
-    HWND window = StartWindow();
+    HWND window = startWindow();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(FindMainWindow(stub_->id(), L"Another caption"), nullptr);
-    EXPECT_EQ(FindMainWindow(stub_->id()), window);
-    EXPECT_EQ(ClientSize(window), (Size{200, 120}));
+    EXPECT_EQ(findMainWindow(stub_->id(), L"Another caption"), nullptr);
+    EXPECT_EQ(findMainWindow(stub_->id()), window);
+    EXPECT_EQ(clientSize(window), (Size{200, 120}));
     EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION, 0);
-    EXPECT_TRUE(IsTopmost(window));
+    EXPECT_TRUE(isTopmost(window));
 }
 
 TEST_F(Driver, FindsControlsByNameAtTheirPlaces) {
-    HWND window = StartWindow();
+    HWND window = startWindow();
     ASSERT_NE(window, nullptr);
     const struct {
         const wchar_t* name;
@@ -62,28 +62,28 @@ TEST_F(Driver, FindsControlsByNameAtTheirPlaces) {
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message()
                      << "control " << std::string(c.name, c.name + wcslen(c.name)));
-        HWND control = FindControl(window, c.name);
+        HWND control = findControl(window, c.name);
         ASSERT_NE(control, nullptr);
-        EXPECT_EQ(ControlName(control), c.name);
-        Box box = ChildBox(window, control);
+        EXPECT_EQ(controlName(control), c.name);
+        Box box = childBox(window, control);
         if (c.box.height < 0) box.height = -1;
         EXPECT_EQ(box, c.box);
         EXPECT_EQ(IsWindowVisible(control) != FALSE, c.visible);
     }
-    EXPECT_EQ(FindControl(window, L"cmdMissing"), nullptr);
+    EXPECT_EQ(findControl(window, L"cmdMissing"), nullptr);
     EXPECT_EQ(NamedControls(window).size(), 4u);
-    EXPECT_EQ(ComboSelection(FindControl(window, L"cmbPick")), 2);
-    EXPECT_TRUE(IsChecked(FindControl(window, L"chkTick")));
-    EXPECT_FALSE(IsChecked(FindControl(window, L"cmdPress")));
+    EXPECT_EQ(comboSelection(findControl(window, L"cmbPick")), 2);
+    EXPECT_TRUE(isChecked(findControl(window, L"chkTick")));
+    EXPECT_FALSE(isChecked(findControl(window, L"cmdPress")));
 }
 
 TEST_F(Driver, ReadsTheClientAreaPixels) {
-    HWND window = StartWindow();
+    HWND window = startWindow();
     ASSERT_NE(window, nullptr);
     Image image;
     // The first paint may still be on its way.
-    EXPECT_TRUE(orv::testing::WaitUntil([&] {
-        image = CaptureClient(window);
+    EXPECT_TRUE(orv::testing::waitUntil([&] {
+        image = captureClient(window);
         return image.width == 200 && image.height == 120 && image.at(150, 90) == RGB(200, 100, 50);
     })) << "pixel at 150,90 is 0x"
         << std::hex << (image.pixels.empty() ? 0 : image.at(150, 90));
@@ -92,47 +92,47 @@ TEST_F(Driver, ReadsTheClientAreaPixels) {
     EXPECT_EQ(image.at(199, 119), RGB(12, 34, 56));
     EXPECT_EQ(image.at(169, 109), RGB(200, 100, 50));
     EXPECT_EQ(image.at(170, 110), RGB(12, 34, 56));
-    const Image mark = image.Crop(150, 90, 20, 20);
+    const Image mark = image.crop(150, 90, 20, 20);
     EXPECT_EQ(mark.width * mark.height, 400);
-    EXPECT_EQ(mark.Count(RGB(200, 100, 50)), 400u);
-    EXPECT_EQ(image.Count(RGB(200, 100, 50)), 400u);
+    EXPECT_EQ(mark.count(RGB(200, 100, 50)), 400u);
+    EXPECT_EQ(image.count(RGB(200, 100, 50)), 400u);
 }
 
 TEST_F(Driver, ClickShowsAMessageBoxAndOkEndsTheProgram) {
-    HWND window = StartWindow();
+    HWND window = startWindow();
     ASSERT_NE(window, nullptr);
-    Click(FindControl(window, L"cmdPress"));
-    const auto box = WaitForMessageBox(stub_->id());
+    click(findControl(window, L"cmdPress"));
+    const auto box = waitForMessageBox(stub_->id());
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->title, L"Заглушка");
-    EXPECT_EQ(NormaliseLineBreaks(box->text), L"Кнопка нажата.\nВторая строка.");
-    EXPECT_TRUE(PressOk(box->window));
-    EXPECT_EQ(stub_->WaitForExit(), 5u);
+    EXPECT_EQ(normaliseLineBreaks(box->text), L"Кнопка нажата.\nВторая строка.");
+    EXPECT_TRUE(pressOk(box->window));
+    EXPECT_EQ(stub_->waitForExit(), 5u);
 }
 
 TEST_F(Driver, CloseEndsTheProgram) {
-    HWND window = StartWindow();
+    HWND window = startWindow();
     ASSERT_NE(window, nullptr);
-    Close(window);
-    EXPECT_EQ(stub_->WaitForExit(), 0u);
+    close(window);
+    EXPECT_EQ(stub_->waitForExit(), 0u);
     EXPECT_FALSE(stub_->running());
 }
 
 TEST_F(Driver, MessageBoxWithoutAnyWindow) {
-    stub_ = Start({L"--message-box"});
+    stub_ = start({L"--message-box"});
     ASSERT_TRUE(stub_);
-    const auto box = WaitForMessageBox(stub_->id());
+    const auto box = waitForMessageBox(stub_->id());
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->text, L"Только окно сообщения.");
-    EXPECT_EQ(FindMainWindow(stub_->id()), nullptr);
-    EXPECT_TRUE(PressOk(box->window));
-    EXPECT_EQ(stub_->WaitForExit(), 3u);
+    EXPECT_EQ(findMainWindow(stub_->id()), nullptr);
+    EXPECT_TRUE(pressOk(box->window));
+    EXPECT_EQ(stub_->waitForExit(), 3u);
 }
 
 TEST_F(Driver, EndsARunningProgramWhenItGoesOutOfScope) {
     HANDLE copy = nullptr;
     {
-        auto process = Start();
+        auto process = start();
         ASSERT_TRUE(process);
         ASSERT_TRUE(DuplicateHandle(GetCurrentProcess(), process->handle(), GetCurrentProcess(),
                                     &copy, SYNCHRONIZE, FALSE, 0));
@@ -143,17 +143,17 @@ TEST_F(Driver, EndsARunningProgramWhenItGoesOutOfScope) {
 }
 
 TEST_F(Driver, ProgramsItStartsSeeTheWaveInputDevice) {
-    stub_ = Start({L"--count-wave-in"});
+    stub_ = start({L"--count-wave-in"});
     ASSERT_TRUE(stub_);
-    const auto devices = stub_->WaitForExit();
+    const auto devices = stub_->waitForExit();
     ASSERT_TRUE(devices.has_value());
     EXPECT_GE(*devices, 1u);
 }
 
 TEST(DriverPaths, UnixPathsBecomeWindowsPathsOfTheSameFile) {
-    EXPECT_EQ(ToWindowsPath(L"C:\\windows\\notepad.exe"), L"C:\\windows\\notepad.exe");
-    EXPECT_EQ(ToWindowsPath(L""), L"");
-    const std::wstring stub = StubPath();
+    EXPECT_EQ(toWindowsPath(L"C:\\windows\\notepad.exe"), L"C:\\windows\\notepad.exe");
+    EXPECT_EQ(toWindowsPath(L""), L"");
+    const std::wstring stub = stubPath();
     ASSERT_EQ(stub.substr(1, 2), L":\\");
     EXPECT_NE(GetFileAttributesW(stub.c_str()), INVALID_FILE_ATTRIBUTES);
 }
@@ -165,16 +165,16 @@ TEST(DriverText, LineBreaksAreNormalised) {
         {L"a\r\nb", L"a\nb"},           {L"a\rb", L"a\nb"}, {L"a\nb", L"a\nb"},
         {L"a\r\n\r\nb\r", L"a\n\nb\n"}, {L"", L""},         {L"\r\r\n", L"\n\n"},
     };
-    for (const auto& c : cases) EXPECT_EQ(NormaliseLineBreaks(c.in), c.out);
+    for (const auto& c : cases) EXPECT_EQ(normaliseLineBreaks(c.in), c.out);
 }
 
 // Run with no PulseAudio server reachable (ORVANTA_NO_PULSE=1): neither this process nor
 // the programs it starts have a wave-input device.
 TEST(DriverNoSound, NoWaveInputDeviceHereOrInStartedPrograms) {
     EXPECT_EQ(waveInGetNumDevs(), 0u);
-    auto stub = Process::Start(StubPath(), {L"--count-wave-in"});
+    auto stub = Process::start(stubPath(), {L"--count-wave-in"});
     ASSERT_TRUE(stub.has_value());
-    EXPECT_EQ(stub->WaitForExit(), 0u);
+    EXPECT_EQ(stub->waitForExit(), 0u);
 }
 
 }  // namespace

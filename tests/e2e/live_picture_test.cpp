@@ -14,33 +14,31 @@
 namespace orv::testing {
 namespace {
 
-using orv::testing::WaitUntil;
-
 class Capture : public ProgramSession {};
 
 TEST_F(Capture, StartCapturesAndDrawsUntilStop) {
-    ASSERT_TRUE(player.PlayLevel(200));
-    HWND start = Control(L"cmdStart");
-    HWND stop = Control(L"cmdStop");
+    ASSERT_TRUE(player.playLevel(200));
+    HWND start = control(L"cmdStart");
+    HWND stop = control(L"cmdStop");
     EXPECT_TRUE(IsWindowEnabled(start));
     EXPECT_TRUE(IsWindowEnabled(stop));
 
-    StartCapture();
+    startCapture();
     EXPECT_TRUE(IsWindowEnabled(stop));
     // Style 0 in green: bars from each sample's level down to the bottom edge.
-    ASSERT_EQ(Pane().width, 260);
-    ASSERT_TRUE(WaitUntil([&] {
-        const Image pane = Pane();
-        return pane.at(100, 230) == RGB(0, 255, 0) && pane.at(100, 150) == 0;
+    ASSERT_EQ(pane().width, 260);
+    ASSERT_TRUE(waitUntil([&] {
+        const Image shown = pane();
+        return shown.at(100, 230) == RGB(0, 255, 0) && shown.at(100, 150) == 0;
     })) << "no block was drawn";
 
-    Click(stop);
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(start) && !IsWindowEnabled(stop); }));
+    click(stop);
+    ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(start) && !IsWindowEnabled(stop); }));
     // The capture has ended: another level no longer reaches the picture.
-    const Image stopped = Pane();
-    ASSERT_TRUE(player.PlayLevel(20));
+    const Image stopped = pane();
+    ASSERT_TRUE(player.playLevel(20));
     EXPECT_FALSE(
-        WaitUntil([&] { return Pane().pixels != stopped.pixels; }, std::chrono::seconds(2)))
+        waitUntil([&] { return pane().pixels != stopped.pixels; }, std::chrono::seconds(2)))
         << "the pane still changes after Stop";
     EXPECT_TRUE(program->running());
 }
@@ -48,7 +46,7 @@ TEST_F(Capture, StartCapturesAndDrawsUntilStop) {
 // The picture the portable renderer draws of constant blocks, in the program's start state
 // but for the style, scheme and pen width; twice, so that what carries over between blocks
 // (the number style's colour) has settled.
-Image Expected(int style, int scheme, int zoom, std::uint8_t level) {
+Image expectedPane(int style, int scheme, int zoom, std::uint8_t level) {
     orv::display::CustomColours custom;
     for (int k = 0; k < 4; ++k) {
         for (int b = 0; b < 16; ++b) custom.set(k, b, orv::display::kDefaultCustomColours.at(b));
@@ -78,17 +76,17 @@ class LivePicture : public ProgramSession, public ::testing::WithParamInterface<
 
 TEST_P(LivePicture, PaneEqualsTheRenderersPicturePixelForPixel) {
     const PictureCase& c = GetParam();
-    SelectListItem(Control(L"cmbStyle"), c.style);
-    SelectListItem(Control(L"cmbColor"), c.scheme);
-    SelectListItem(Control(L"cmbZoom"), c.zoom);
-    const Image expected = Expected(c.style, c.scheme, c.zoom, c.level);
-    ASSERT_LT(expected.Count(0), expected.pixels.size()) << "a black picture proves nothing";
-    ASSERT_TRUE(player.PlayLevel(c.level));
+    selectListItem(control(L"cmbStyle"), c.style);
+    selectListItem(control(L"cmbColor"), c.scheme);
+    selectListItem(control(L"cmbZoom"), c.zoom);
+    const Image expected = expectedPane(c.style, c.scheme, c.zoom, c.level);
+    ASSERT_LT(expected.count(0), expected.pixels.size()) << "a black picture proves nothing";
+    ASSERT_TRUE(player.playLevel(c.level));
 
-    StartCapture();
+    startCapture();
     Image shown;
-    const bool same = WaitUntil([&] {
-        shown = Pane();
+    const bool same = waitUntil([&] {
+        shown = pane();
         return shown.pixels == expected.pixels;
     });
     std::size_t differing = 0;
@@ -97,7 +95,7 @@ TEST_P(LivePicture, PaneEqualsTheRenderersPicturePixelForPixel) {
     }
     EXPECT_TRUE(same) << differing << " of " << expected.pixels.size() << " pixels differ; pane "
                       << shown.width << "x" << shown.height;
-    Click(Control(L"cmdStop"));
+    click(control(L"cmdStop"));
 }
 
 INSTANTIATE_TEST_SUITE_P(StylesAndSchemes, LivePicture,

@@ -17,30 +17,30 @@ inline constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Setting
 class ProgramSession : public ::testing::Test {
   protected:
     void SetUp() override {
-        const std::wstring path = ProgramUnderTest();
+        const std::wstring path = programUnderTest();
         if (path.empty()) GTEST_SKIP() << "ORVANTA_EXE is not set: no program to test";
         RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
-        BeforeStart();
+        beforeStart();
         DWORD error = 0;
-        program = Process::Start(path, {}, &error);
+        program = Process::start(path, {}, &error);
         ASSERT_TRUE(program.has_value()) << "cannot start the program, error " << error;
-        window = WaitForMainWindow(program->id(), kMainCaption);
+        window = waitForMainWindow(program->id(), kMainCaption);
         ASSERT_NE(window, nullptr) << "no main window";
     }
     void TearDown() override {
-        player.Stop();
+        player.stop();
         RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
     }
     // Settings to store before the program starts.
-    virtual void BeforeStart() {}
+    virtual void beforeStart() {}
 
-    HWND Control(const wchar_t* name) {
-        HWND control = FindControl(window, name);
+    HWND control(const wchar_t* name) {
+        HWND control = findControl(window, name);
         EXPECT_NE(control, nullptr) << "no control named " << static_cast<int>(name[0]);
         return control;
     }
     // A setting of the program as the registry holds it; empty when absent.
-    static std::wstring Setting(const std::wstring& section, const std::wstring& key) {
+    static std::wstring setting(const std::wstring& section, const std::wstring& key) {
         const std::wstring path = std::wstring(kSettingsKey) + L"\\Orvanta 2\\" + section;
         wchar_t value[256] = {};
         DWORD bytes = sizeof(value);
@@ -50,24 +50,24 @@ class ProgramSession : public ::testing::Test {
         }
         return value;
     }
-    static void StoreSetting(const std::wstring& section, const std::wstring& key,
+    static void storeSetting(const std::wstring& section, const std::wstring& key,
                              const std::wstring& value) {
         const std::wstring path = std::wstring(kSettingsKey) + L"\\Orvanta 2\\" + section;
         RegSetKeyValueW(HKEY_CURRENT_USER, path.c_str(), key.c_str(), REG_SZ, value.c_str(),
                         static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
     }
     // Presses Start and waits until the program is capturing.
-    void StartCapture() {
-        Click(Control(L"cmdStart"));
-        ASSERT_TRUE(orv::testing::WaitUntil([&] { return !IsWindowEnabled(Control(L"cmdStart")); }))
+    void startCapture() {
+        click(control(L"cmdStart"));
+        ASSERT_TRUE(orv::testing::waitUntil([&] { return !IsWindowEnabled(control(L"cmdStart")); }))
             << "Start did not start a capture";
     }
     // Right-presses the window's face (the title strip, no hot region) and returns the pop-up
     // menu once it shows; nullptr when none does.
-    HWND OpenPopupMenu() {
-        Press(window, 200, 17, MouseButton::Right);
+    HWND openPopupMenu() {
+        press(window, 200, 17, MouseButton::Right);
         HWND menu = nullptr;
-        const bool shown = orv::testing::WaitUntil([&] {
+        const bool shown = orv::testing::waitUntil([&] {
             menu = FindWindowW(L"#32768", nullptr);
             return menu != nullptr && IsWindowVisible(menu);
         });
@@ -75,13 +75,13 @@ class ProgramSession : public ::testing::Test {
     }
     // What the display pane shows. Under Wine another process's child windows cannot be read
     // directly, so the pane is cut out of the main window's client area.
-    Image Pane() { return Face(Control(L"pctSpec")); }
+    Image pane() { return pictureOf(control(L"pctSpec")); }
     // The part of the main window's client area that a child control covers.
-    Image Face(HWND child) {
-        const Box box = ChildBox(window, child);
-        const Image face = CaptureClient(window);
+    Image pictureOf(HWND child) {
+        const Box box = childBox(window, child);
+        const Image face = captureClient(window);
         if (face.width < box.left + box.width || face.height < box.top + box.height) return {};
-        return face.Crop(box.left, box.top, box.width, box.height);
+        return face.crop(box.left, box.top, box.width, box.height);
     }
 
     std::optional<Process> program;

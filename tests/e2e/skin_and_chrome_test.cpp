@@ -8,21 +8,19 @@
 namespace orv::testing {
 namespace {
 
-using orv::testing::WaitUntil;
-
 class SkinAndChrome : public ProgramSession {
   protected:
-    Image Builtin(int id) { return ResourceBitmap(ProgramUnderTest(), id); }
+    Image builtin(int id) { return resourceBitmap(programUnderTest(), id); }
 };
 
 TEST_F(SkinAndChrome, WearsTheBuiltInSkin) {
-    const Image background = Builtin(100);
+    const Image background = builtin(100);
     ASSERT_EQ(background.width, 473);
     ASSERT_EQ(background.height, 314);
     // The window may still be painting itself just after it appears.
-    const Image startStop = Builtin(101);
-    WaitUntil([&] { return Face(Control(L"cmdStart")).pixels == startStop.pixels; });
-    const Image face = CaptureClient(window);
+    const Image startStop = builtin(101);
+    waitUntil([&] { return pictureOf(control(L"cmdStart")).pixels == startStop.pixels; });
+    const Image face = captureClient(window);
     ASSERT_EQ(face.width, 473);
     // Spots of the face that no control covers: frame, title strip, marks, panels.
     const POINT spots[] = {{2, 2},     {100, 17},  {429, 17},  {454, 17},  {470, 150},
@@ -37,50 +35,50 @@ TEST_F(SkinAndChrome, WearsTheBuiltInSkin) {
         int bitmap;
     } buttons[] = {{L"cmdStart", 101}, {L"cmdStop", 104}, {L"cmdAbout", 106}, {L"cmdCustom", 110}};
     for (const auto& b : buttons) {
-        EXPECT_EQ(Face(Control(b.name)).pixels, Builtin(b.bitmap).pixels) << b.bitmap;
+        EXPECT_EQ(pictureOf(control(b.name)).pixels, builtin(b.bitmap).pixels) << b.bitmap;
     }
 }
 
 TEST_F(SkinAndChrome, APressOnTheMinimiseMarkMinimises) {
-    Press(window, 429, 17);
-    EXPECT_TRUE(WaitUntil([&] { return IsIconic(window) != FALSE; }));
+    press(window, 429, 17);
+    EXPECT_TRUE(waitUntil([&] { return IsIconic(window) != FALSE; }));
     EXPECT_TRUE(program->running());
 }
 
 TEST_F(SkinAndChrome, APressOnTheCloseMarkEndsTheProgram) {
-    Press(window, 454, 17);
-    EXPECT_TRUE(program->WaitForExit().has_value());
+    press(window, 454, 17);
+    EXPECT_TRUE(program->waitForExit().has_value());
 }
 
 TEST_F(SkinAndChrome, APressOnTheExitFaceEndsTheProgram) {
-    Press(window, 400, 80, MouseButton::Right);
-    EXPECT_TRUE(program->WaitForExit().has_value());
+    press(window, 400, 80, MouseButton::Right);
+    EXPECT_TRUE(program->waitForExit().has_value());
 }
 
 TEST_F(SkinAndChrome, TheAboutButtonLooksPressedWhileHeld) {
-    HWND about = Control(L"cmdAbout");
-    const Image pressed = Builtin(107);
-    const Image released = Builtin(106);
+    HWND about = control(L"cmdAbout");
+    const Image pressed = builtin(107);
+    const Image released = builtin(106);
     ASSERT_NE(pressed.pixels, released.pixels);
 
-    Press(about, 10, 10);
-    EXPECT_TRUE(WaitUntil([&] { return Face(about).pixels == pressed.pixels; }));
-    Release(about, 10, 10);
+    press(about, 10, 10);
+    EXPECT_TRUE(waitUntil([&] { return pictureOf(about).pixels == pressed.pixels; }));
+    release(about, 10, 10);
     // The release was a click: the About box opens (over the button, perhaps).
-    const auto box = WaitForMessageBox(program->id());
+    const auto box = waitForMessageBox(program->id());
     ASSERT_TRUE(box.has_value());
-    EXPECT_TRUE(PressOk(box->window));
-    EXPECT_TRUE(WaitUntil([&] { return Face(about).pixels == released.pixels; }));
+    EXPECT_TRUE(pressOk(box->window));
+    EXPECT_TRUE(waitUntil([&] { return pictureOf(about).pixels == released.pixels; }));
 }
 
 TEST_F(SkinAndChrome, AUserSchemeEnablesTheCustomColoursButton) {
-    HWND custom = Control(L"cmdCustom");
+    HWND custom = control(L"cmdCustom");
     EXPECT_FALSE(IsWindowEnabled(custom));
-    SelectListItem(Control(L"cmbColor"), 11);
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(custom) != FALSE; }));
-    EXPECT_TRUE(WaitUntil([&] { return Face(custom).pixels == Builtin(108).pixels; }));
-    SelectListItem(Control(L"cmbColor"), 8);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindowEnabled(custom); }));
+    selectListItem(control(L"cmbColor"), 11);
+    EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(custom) != FALSE; }));
+    EXPECT_TRUE(waitUntil([&] { return pictureOf(custom).pixels == builtin(108).pixels; }));
+    selectListItem(control(L"cmbColor"), 8);
+    EXPECT_TRUE(waitUntil([&] { return !IsWindowEnabled(custom); }));
 }
 
 }  // namespace

@@ -15,8 +15,6 @@
 namespace orv::testing {
 namespace {
 
-using orv::testing::WaitUntil;
-
 constexpr std::uint8_t kDefaultLevel = 200;  // into the default sink, "Orvanta"
 constexpr std::uint8_t kSecondLevel = 60;    // into the second sink, "Orvanta-B"
 constexpr wchar_t kSecondMonitor[] = L"Monitor of Orvanta-B";
@@ -25,17 +23,17 @@ class SoundSource : public ProgramSession {
   protected:
     void SetUp() override {
         ProgramSession::SetUp();
-        ASSERT_TRUE(second.UseDevice(L"Orvanta-B")) << "the environment has no second sink";
-        ASSERT_TRUE(player.PlayLevel(kDefaultLevel));
-        ASSERT_TRUE(second.PlayLevel(kSecondLevel));
+        ASSERT_TRUE(second.useDevice(L"Orvanta-B")) << "the environment has no second sink";
+        ASSERT_TRUE(player.playLevel(kDefaultLevel));
+        ASSERT_TRUE(second.playLevel(kSecondLevel));
     }
     void TearDown() override {
-        second.Stop();
+        second.stop();
         ProgramSession::TearDown();
     }
     // The wave-input device by the name the system gives it; its item in the sub-menu follows
     // the system's choice.
-    static int MenuItemOf(std::wstring_view name) {
+    static int menuItemOf(std::wstring_view name) {
         for (UINT id = 0; id < waveInGetNumDevs(); ++id) {
             WAVEINCAPSW caps{};
             if (waveInGetDevCapsW(id, &caps, sizeof caps) == MMSYSERR_NOERROR &&
@@ -47,19 +45,19 @@ class SoundSource : public ProgramSession {
     }
     // Chooses item `item` of the sound-source sub-menu, the first of the pop-up menu, with the
     // keyboard as a user may.
-    void ChooseSource(int item) {
-        HWND menu = OpenPopupMenu();
+    void chooseSource(int item) {
+        HWND menu = openPopupMenu();
         ASSERT_NE(menu, nullptr) << "no pop-up menu";
         for (const WPARAM key : {VK_DOWN, VK_RIGHT}) PostMessageW(menu, WM_KEYDOWN, key, 0);
         for (int i = 0; i < item; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
         PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stays open";
+        ASSERT_TRUE(waitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stays open";
     }
     // Style 0 draws a constant level as a bar from that row of the pane down to its bottom.
-    bool Shows(int level) {
-        return WaitUntil([&] {
-            const Image pane = Pane();
-            return pane.at(100, level + 10) == RGB(0, 255, 0) && pane.at(100, level - 10) == 0;
+    bool shows(int level) {
+        return waitUntil([&] {
+            const Image shown = pane();
+            return shown.at(100, level + 10) == RGB(0, 255, 0) && shown.at(100, level - 10) == 0;
         });
     }
 
@@ -67,29 +65,29 @@ class SoundSource : public ProgramSession {
 };
 
 TEST_F(SoundSource, TheChosenMonitorIsShownAtOnceTheSystemsChoiceAgainAndTheChoiceIsKept) {
-    const int secondItem = MenuItemOf(kSecondMonitor);
+    const int secondItem = menuItemOf(kSecondMonitor);
     ASSERT_GT(secondItem, 0) << "Wine lists no monitor of the second sink";
-    StartCapture();
-    ASSERT_TRUE(Shows(kDefaultLevel)) << "the system's choice is the default sink's monitor";
+    startCapture();
+    ASSERT_TRUE(shows(kDefaultLevel)) << "the system's choice is the default sink's monitor";
 
-    ChooseSource(secondItem);
-    EXPECT_TRUE(Shows(kSecondLevel)) << "the capture did not switch to the second monitor";
-    EXPECT_FALSE(IsWindowEnabled(Control(L"cmdStart"))) << "the capture goes on";
-    EXPECT_EQ(Setting(L"Settings", L"Device"), kSecondMonitor);
+    chooseSource(secondItem);
+    EXPECT_TRUE(shows(kSecondLevel)) << "the capture did not switch to the second monitor";
+    EXPECT_FALSE(IsWindowEnabled(control(L"cmdStart"))) << "the capture goes on";
+    EXPECT_EQ(setting(L"Settings", L"Device"), kSecondMonitor);
 
-    ChooseSource(0);
-    EXPECT_TRUE(Shows(kDefaultLevel)) << "the system's choice did not come back";
-    EXPECT_EQ(Setting(L"Settings", L"Device"), L"");
+    chooseSource(0);
+    EXPECT_TRUE(shows(kDefaultLevel)) << "the system's choice did not come back";
+    EXPECT_EQ(setting(L"Settings", L"Device"), L"");
 
-    ChooseSource(secondItem);
-    Close(window);
-    ASSERT_TRUE(program->WaitForExit().has_value());
-    program = Process::Start(ProgramUnderTest());
+    chooseSource(secondItem);
+    close(window);
+    ASSERT_TRUE(program->waitForExit().has_value());
+    program = Process::start(programUnderTest());
     ASSERT_TRUE(program.has_value());
-    window = WaitForMainWindow(program->id(), kMainCaption);
+    window = waitForMainWindow(program->id(), kMainCaption);
     ASSERT_NE(window, nullptr);
-    StartCapture();
-    EXPECT_TRUE(Shows(kSecondLevel)) << "the choice was not kept";
+    startCapture();
+    EXPECT_TRUE(shows(kSecondLevel)) << "the choice was not kept";
 }
 
 }  // namespace

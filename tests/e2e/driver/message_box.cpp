@@ -5,10 +5,10 @@
 
 namespace orv::testing {
 
-std::vector<HWND> DialogWindows(DWORD pid) {
+std::vector<HWND> dialogWindows(DWORD pid) {
     std::vector<HWND> dialogs;
-    for (HWND window : TopLevelWindows(pid)) {
-        if (IsWindowVisible(window) && ClassName(window) == L"#32770") dialogs.push_back(window);
+    for (HWND window : topLevelWindows(pid)) {
+        if (IsWindowVisible(window) && className(window) == L"#32770") dialogs.push_back(window);
     }
     return dialogs;
 }
@@ -20,16 +20,16 @@ struct Controls {
     std::vector<HWND> buttons;  // push buttons
 };
 
-Controls ControlsOf(HWND box) {
+Controls controlsOf(HWND box) {
     Controls controls;
     EnumChildWindows(
         box,
         [](HWND child, LPARAM context) -> BOOL {
             auto* c = reinterpret_cast<Controls*>(context);
-            const std::wstring cls = ClassName(child);
+            const std::wstring cls = className(child);
             const auto style = GetWindowLongPtrW(child, GWL_STYLE);
             if (_wcsicmp(cls.c_str(), L"Static") == 0 && (style & SS_TYPEMASK) != SS_ICON &&
-                !WindowText(child).empty()) {
+                !windowText(child).empty()) {
                 c->texts.push_back(child);
             } else if (_wcsicmp(cls.c_str(), L"Button") == 0 && IsWindowVisible(child)) {
                 c->buttons.push_back(child);
@@ -42,36 +42,36 @@ Controls ControlsOf(HWND box) {
 
 }  // namespace
 
-MessageBoxInfo ReadMessageBox(HWND box) {
+MessageBoxInfo readMessageBox(HWND box) {
     MessageBoxInfo info;
     info.window = box;
-    info.title = WindowText(box);
-    for (HWND text : ControlsOf(box).texts) {
+    info.title = windowText(box);
+    for (HWND text : controlsOf(box).texts) {
         if (!info.text.empty()) info.text += L"\n";
-        info.text += WindowText(text);
+        info.text += windowText(text);
     }
     return info;
 }
 
-std::optional<MessageBoxInfo> WaitForMessageBox(DWORD pid, std::chrono::milliseconds limit) {
+std::optional<MessageBoxInfo> waitForMessageBox(DWORD pid, std::chrono::milliseconds limit) {
     HWND box = nullptr;
-    const bool found = testing::WaitUntil(
+    const bool found = testing::waitUntil(
         [&] {
-            const auto dialogs = DialogWindows(pid);
+            const auto dialogs = dialogWindows(pid);
             // A box is ready to read once its message is in place.
-            if (dialogs.empty() || ControlsOf(dialogs.front()).texts.empty()) return false;
+            if (dialogs.empty() || controlsOf(dialogs.front()).texts.empty()) return false;
             box = dialogs.front();
             return true;
         },
         limit);
     if (!found) return std::nullopt;
-    return ReadMessageBox(box);
+    return readMessageBox(box);
 }
 
-bool PressOk(HWND box) {
+bool pressOk(HWND box) {
     HWND button = GetDlgItem(box, IDOK);
     if (button == nullptr) {
-        const auto buttons = ControlsOf(box).buttons;
+        const auto buttons = controlsOf(box).buttons;
         if (buttons.size() != 1) return false;
         button = buttons.front();
     }
@@ -80,7 +80,7 @@ bool PressOk(HWND box) {
                         reinterpret_cast<LPARAM>(button)) != 0;
 }
 
-std::wstring NormaliseLineBreaks(std::wstring text) {
+std::wstring normaliseLineBreaks(std::wstring text) {
     std::wstring result;
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {

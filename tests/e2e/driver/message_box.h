@@ -19,16 +19,16 @@ struct MessageBoxInfo {
 };
 
 // The visible dialog boxes of process `pid`.
-std::vector<HWND> DialogWindows(DWORD pid);
+std::vector<HWND> dialogWindows(DWORD pid);
 // Reads a message box: its title and the text of its message.
-MessageBoxInfo ReadMessageBox(HWND box);
+MessageBoxInfo readMessageBox(HWND box);
 // Polls for a visible message box of `pid`; empty if none appears within `limit`.
-std::optional<MessageBoxInfo> WaitForMessageBox(
+std::optional<MessageBoxInfo> waitForMessageBox(
     DWORD pid, std::chrono::milliseconds limit = std::chrono::seconds(30));
 // Presses the box's OK button (or its only button); false if it has none.
-bool PressOk(HWND box);
+bool pressOk(HWND box);
 
 // Line breaks made comparable: CR LF, CR and LF all become LF.
-std::wstring NormaliseLineBreaks(std::wstring text);
+std::wstring normaliseLineBreaks(std::wstring text);
 
 }  // namespace orv::testing

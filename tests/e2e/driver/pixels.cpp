@@ -8,7 +8,7 @@
 
 namespace orv::testing {
 
-Image Image::Crop(int left, int top, int crop_width, int crop_height) const {
+Image Image::crop(int left, int top, int crop_width, int crop_height) const {
     Image part{crop_width, crop_height, {}};
     part.pixels.reserve(static_cast<std::size_t>(crop_width) * crop_height);
     for (int y = top; y < top + crop_height; ++y) {
@@ -17,12 +17,12 @@ Image Image::Crop(int left, int top, int crop_width, int crop_height) const {
     return part;
 }
 
-std::size_t Image::Count(std::uint32_t colour) const {
+std::size_t Image::count(std::uint32_t colour) const {
     return static_cast<std::size_t>(std::count(pixels.begin(), pixels.end(), colour));
 }
 
-Image CaptureClient(HWND window) {
-    orv::testing::ClientPixels shown = orv::testing::CaptureClientPixels(window);
+Image captureClient(HWND window) {
+    orv::testing::ClientPixels shown = orv::testing::captureClientPixels(window);
     // DIB pixels are 0x00RRGGBB; the program's colours are 0x00BBGGRR.
     for (std::uint32_t& p : shown.pixels)
         p = ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);

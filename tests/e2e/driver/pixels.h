@@ -16,12 +16,12 @@ struct Image {
 
     std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
     // The part of the image inside the box.
-    Image Crop(int left, int top, int crop_width, int crop_height) const;
+    Image crop(int left, int top, int crop_width, int crop_height) const;
     // How many pixels have the colour.
-    std::size_t Count(std::uint32_t colour) const;
+    std::size_t count(std::uint32_t colour) const;
 };
 
 // What the client area of `window`, of this or another process, shows now.
-Image CaptureClient(HWND window);
+Image captureClient(HWND window);
 
 }  // namespace orv::testing

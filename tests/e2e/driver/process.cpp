@@ -7,7 +7,7 @@ namespace orv::testing {
 namespace {
 
 // Quotes one argument the way CommandLineToArgvW and the C runtime read it back.
-std::wstring Quote(const std::wstring& argument) {
+std::wstring quote(const std::wstring& argument) {
     if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos)
         return argument;
     std::wstring quoted = L"\"";
@@ -25,14 +25,14 @@ std::wstring Quote(const std::wstring& argument) {
     return quoted + L"\"";
 }
 
-std::wstring FolderOf(const std::wstring& path) {
+std::wstring folderOf(const std::wstring& path) {
     const auto slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? std::wstring{} : path.substr(0, slash);
 }
 
 }  // namespace
 
-std::wstring ToWindowsPath(const std::wstring& path) {
+std::wstring toWindowsPath(const std::wstring& path) {
     if (path.empty() || path[0] != L'/') return path;
     // Wine's own conversion knows every drive mapping; Z: is the root otherwise.
     using Convert = LPWSTR(CDECL*)(LPCSTR);
@@ -57,7 +57,7 @@ std::wstring ToWindowsPath(const std::wstring& path) {
     return result;
 }
 
-std::wstring ProgramUnderTest() {
+std::wstring programUnderTest() {
     std::wstring value(MAX_PATH, L'\0');
     DWORD length =
         GetEnvironmentVariableW(L"ORVANTA_EXE", value.data(), static_cast<DWORD>(value.size()));
@@ -66,14 +66,14 @@ std::wstring ProgramUnderTest() {
         length = GetEnvironmentVariableW(L"ORVANTA_EXE", value.data(), length);
     }
     value.resize(length);
-    return ToWindowsPath(value);
+    return toWindowsPath(value);
 }
 
-std::optional<Process> Process::Start(const std::wstring& path,
+std::optional<Process> Process::start(const std::wstring& path,
                                       const std::vector<std::wstring>& arguments, DWORD* error) {
-    std::wstring command_line = Quote(path);
-    for (const auto& argument : arguments) command_line += L" " + Quote(argument);
-    const std::wstring folder = FolderOf(path);
+    std::wstring command_line = quote(path);
+    for (const auto& argument : arguments) command_line += L" " + quote(argument);
+    const std::wstring folder = folderOf(path);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
@@ -91,7 +91,7 @@ Process::Process(Process&& other) noexcept
 
 Process& Process::operator=(Process&& other) noexcept {
     if (this != &other) {
-        Release();
+        release();
         process_ = std::exchange(other.process_, nullptr);
         id_ = std::exchange(other.id_, 0);
     }
@@ -99,12 +99,12 @@ Process& Process::operator=(Process&& other) noexcept {
 }
 
 Process::~Process() {
-    Release();
+    release();
 }
 
-void Process::Release() {
+void Process::release() {
     if (process_ == nullptr) return;
-    Terminate();
+    terminate();
     CloseHandle(process_);
     process_ = nullptr;
 }
@@ -113,7 +113,7 @@ bool Process::running() const {
     return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
 }
 
-std::optional<DWORD> Process::WaitForExit(std::chrono::milliseconds limit) {
+std::optional<DWORD> Process::waitForExit(std::chrono::milliseconds limit) {
     if (process_ == nullptr ||
         WaitForSingleObject(process_, static_cast<DWORD>(limit.count())) != WAIT_OBJECT_0) {
         return std::nullopt;
@@ -123,7 +123,7 @@ std::optional<DWORD> Process::WaitForExit(std::chrono::milliseconds limit) {
     return code;
 }
 
-void Process::Terminate() {
+void Process::terminate() {
     if (!running()) return;
     TerminateProcess(process_, 0xDEAD);
     WaitForSingleObject(process_, 10000);

@@ -4,7 +4,7 @@
 
 namespace orv::testing {
 
-std::wstring WindowText(HWND window) {
+std::wstring windowText(HWND window) {
     // WM_GETTEXT works across processes, also for controls of another program.
     const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -14,19 +14,19 @@ std::wstring WindowText(HWND window) {
     return text;
 }
 
-std::wstring ClassName(HWND window) {
+std::wstring className(HWND window) {
     wchar_t name[256] = {};
     const int length = GetClassNameW(window, name, 256);
     return std::wstring(name, static_cast<std::size_t>(length));
 }
 
-DWORD ProcessOf(HWND window) {
+DWORD processOf(HWND window) {
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
     return pid;
 }
 
-std::vector<HWND> TopLevelWindows(DWORD pid) {
+std::vector<HWND> topLevelWindows(DWORD pid) {
     struct Search {
         DWORD pid;
         std::vector<HWND> found;
@@ -34,41 +34,41 @@ std::vector<HWND> TopLevelWindows(DWORD pid) {
     EnumWindows(
         [](HWND window, LPARAM context) -> BOOL {
             auto* s = reinterpret_cast<Search*>(context);
-            if (ProcessOf(window) == s->pid) s->found.push_back(window);
+            if (processOf(window) == s->pid) s->found.push_back(window);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
-HWND FindMainWindow(DWORD pid, std::wstring_view caption) {
-    for (HWND window : TopLevelWindows(pid)) {
-        if (!IsWindowVisible(window) || ClassName(window) == L"#32770") continue;
-        if (caption.empty() || WindowText(window) == caption) return window;
+HWND findMainWindow(DWORD pid, std::wstring_view caption) {
+    for (HWND window : topLevelWindows(pid)) {
+        if (!IsWindowVisible(window) || className(window) == L"#32770") continue;
+        if (caption.empty() || windowText(window) == caption) return window;
     }
     return nullptr;
 }
 
-HWND WaitForMainWindow(DWORD pid, std::wstring_view caption, std::chrono::milliseconds limit) {
+HWND waitForMainWindow(DWORD pid, std::wstring_view caption, std::chrono::milliseconds limit) {
     HWND found = nullptr;
-    testing::WaitUntil([&] { return (found = FindMainWindow(pid, caption)) != nullptr; }, limit);
+    testing::waitUntil([&] { return (found = findMainWindow(pid, caption)) != nullptr; }, limit);
     return found;
 }
 
-Size ClientSize(HWND window) {
+Size clientSize(HWND window) {
     RECT rect{};
     GetClientRect(window, &rect);
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
-Box ChildBox(HWND parent, HWND child) {
+Box childBox(HWND parent, HWND child) {
     RECT rect{};
     GetWindowRect(child, &rect);
     MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
     return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
-std::wstring ControlName(HWND child) {
+std::wstring controlName(HWND child) {
     const auto atom =
         static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(child, L"OrvantaName")));
     if (atom == 0) return {};
@@ -82,7 +82,7 @@ std::vector<std::pair<std::wstring, HWND>> NamedControls(HWND parent) {
     EnumChildWindows(
         parent,
         [](HWND child, LPARAM context) -> BOOL {
-            auto name = ControlName(child);
+            auto name = controlName(child);
             if (!name.empty()) {
                 reinterpret_cast<std::vector<std::pair<std::wstring, HWND>>*>(context)
                     ->emplace_back(std::move(name), child);
@@ -93,46 +93,46 @@ std::vector<std::pair<std::wstring, HWND>> NamedControls(HWND parent) {
     return found;
 }
 
-HWND FindControl(HWND parent, std::wstring_view name) {
+HWND findControl(HWND parent, std::wstring_view name) {
     for (const auto& [control_name, child] : NamedControls(parent)) {
         if (control_name == name) return child;
     }
     return nullptr;
 }
 
-bool HasStyle(HWND window, LONG_PTR style) {
+bool hasStyle(HWND window, LONG_PTR style) {
     return (GetWindowLongPtrW(window, GWL_STYLE) & style) == style;
 }
 
-bool HasExStyle(HWND window, LONG_PTR style) {
+bool hasExStyle(HWND window, LONG_PTR style) {
     return (GetWindowLongPtrW(window, GWL_EXSTYLE) & style) == style;
 }
 
-bool IsTopmost(HWND window) {
-    return HasExStyle(window, WS_EX_TOPMOST);
+bool isTopmost(HWND window) {
+    return hasExStyle(window, WS_EX_TOPMOST);
 }
 
-int ComboSelection(HWND combo) {
+int comboSelection(HWND combo) {
     return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
 }
 
-bool IsChecked(HWND check_box) {
+bool isChecked(HWND check_box) {
     return SendMessageW(check_box, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void Click(HWND window, int x, int y) {
+void click(HWND window, int x, int y) {
     const LPARAM where = MAKELPARAM(x, y);
     PostMessageW(window, WM_MOUSEMOVE, 0, where);
     PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
     PostMessageW(window, WM_LBUTTONUP, 0, where);
 }
 
-void Click(HWND window) {
-    const Size size = ClientSize(window);
-    Click(window, size.width / 2, size.height / 2);
+void click(HWND window) {
+    const Size size = clientSize(window);
+    click(window, size.width / 2, size.height / 2);
 }
 
-void Close(HWND window) {
+void close(HWND window) {
     PostMessageW(window, WM_CLOSE, 0, 0);
 }
 
@@ -144,7 +144,7 @@ struct ButtonMessages {
     WPARAM held;
 };
 
-ButtonMessages MessagesOf(MouseButton button) {
+ButtonMessages messagesOf(MouseButton button) {
     switch (button) {
         case MouseButton::Right:
             return {WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON};
@@ -158,17 +158,17 @@ ButtonMessages MessagesOf(MouseButton button) {
 
 }  // namespace
 
-void Press(HWND window, int x, int y, MouseButton button) {
-    const ButtonMessages m = MessagesOf(button);
+void press(HWND window, int x, int y, MouseButton button) {
+    const ButtonMessages m = messagesOf(button);
     PostMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
     PostMessageW(window, m.down, m.held, MAKELPARAM(x, y));
 }
 
-void Release(HWND window, int x, int y, MouseButton button) {
-    PostMessageW(window, MessagesOf(button).up, 0, MAKELPARAM(x, y));
+void release(HWND window, int x, int y, MouseButton button) {
+    PostMessageW(window, messagesOf(button).up, 0, MAKELPARAM(x, y));
 }
 
-void DoubleClick(HWND window, int x, int y) {
+void doubleClick(HWND window, int x, int y) {
     const LPARAM where = MAKELPARAM(x, y);
     PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
     PostMessageW(window, WM_LBUTTONUP, 0, where);
@@ -176,8 +176,8 @@ void DoubleClick(HWND window, int x, int y) {
     PostMessageW(window, WM_LBUTTONUP, 0, where);
 }
 
-void SelectListItem(HWND list, int index) {
-    const bool combo = ClassName(list) == L"ComboBox";
+void selectListItem(HWND list, int index) {
+    const bool combo = className(list) == L"ComboBox";
     SendMessageW(list, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     const WORD code = combo ? CBN_SELCHANGE : LBN_SELCHANGE;
     // Posted, as the user's own action arrives: a handler that opens a modal window must not
@@ -187,7 +187,7 @@ void SelectListItem(HWND list, int index) {
                  reinterpret_cast<LPARAM>(list));
 }
 
-void ClickButton(HWND button) {
+void clickButton(HWND button) {
     PostMessageW(button, BM_CLICK, 0, 0);
 }
 

@@ -19,12 +19,12 @@ constexpr COLORREF kBackground = RGB(12, 34, 56);
 constexpr COLORREF kMark = RGB(200, 100, 50);
 constexpr int kPressId = 101;
 
-void Name(HWND control, const wchar_t* name) {
+void name(HWND control, const wchar_t* name) {
     SetPropW(control, L"OrvantaName",
              reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(GlobalAddAtomW(name))));
 }
 
-void Paint(HDC dc) {
+void paint(HDC dc) {
     HBRUSH background = CreateSolidBrush(kBackground);
     HBRUSH mark = CreateSolidBrush(kMark);
     RECT all{0, 0, 200, 120};
@@ -35,41 +35,41 @@ void Paint(HDC dc) {
     DeleteObject(background);
 }
 
-void CreateControls(HWND window) {
+void createControls(HWND window) {
     const auto instance = GetModuleHandleW(nullptr);
     HWND press = CreateWindowExW(
         0, L"BUTTON", L"Press", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80, 25, window,
         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kPressId)), instance, nullptr);
-    Name(press, L"cmdPress");
+    name(press, L"cmdPress");
     HWND pick = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 100,
                                 10, 90, 200, window, nullptr, instance, nullptr);
     for (const wchar_t* item : {L"один", L"два", L"три"}) {
         SendMessageW(pick, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
     }
     SendMessageW(pick, CB_SETCURSEL, 2, 0);
-    Name(pick, L"cmbPick");
+    name(pick, L"cmbPick");
     HWND tick = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 10, 50,
                                 13, 13, window, nullptr, instance, nullptr);
     SendMessageW(tick, BM_SETCHECK, BST_CHECKED, 0);
-    Name(tick, L"chkTick");
+    name(tick, L"chkTick");
     HWND hidden = CreateWindowExW(0, L"BUTTON", L"Hidden", WS_CHILD | BS_PUSHBUTTON, 10, 80, 60, 20,
                                   window, nullptr, instance, nullptr);
-    Name(hidden, L"cmdHidden");
+    name(hidden, L"cmdHidden");
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_CREATE:
-            CreateControls(window);
+            createControls(window);
             return 0;
         case WM_PAINT: {
             PAINTSTRUCT ps;
-            Paint(BeginPaint(window, &ps));
+            paint(BeginPaint(window, &ps));
             EndPaint(window, &ps);
             return 0;
         }
         case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wparam));
+            paint(reinterpret_cast<HDC>(wparam));
             return 0;
         case WM_COMMAND:
             if (LOWORD(wparam) == kPressId && HIWORD(wparam) == BN_CLICKED) {
@@ -86,7 +86,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
     }
 }
 
-int RunWindow(HINSTANCE instance) {
+int runWindow(HINSTANCE instance) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = instance;
@@ -115,5 +115,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command_line, int) {
         MessageBoxW(nullptr, L"Только окно сообщения.", L"Заглушка", MB_OK);
         return 3;
     }
-    return RunWindow(instance);
+    return runWindow(instance);
 }

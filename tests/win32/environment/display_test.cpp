@@ -33,7 +33,7 @@ TEST(Display, FilledWindowReadsBackExactly) {
                                   40, 120, 80, nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_NE(window, nullptr);
     ShowWindow(window, SW_SHOWNORMAL);
-    orv::testing::PumpMessages();
+    orv::testing::pumpMessages();
 
     for (const COLORREF colour :
          {RGB(0, 0, 0), RGB(255, 255, 255), RGB(1, 2, 3), RGB(255, 0, 0), RGB(0, 128, 255)}) {
@@ -45,7 +45,7 @@ TEST(Display, FilledWindowReadsBackExactly) {
         DeleteObject(brush);
         ReleaseDC(window, dc);
 
-        const orv::testing::ClientPixels shown = orv::testing::CaptureClientPixels(window);
+        const orv::testing::ClientPixels shown = orv::testing::captureClientPixels(window);
         ASSERT_EQ(shown.pixels.size(), 120u * 80u);
         const std::uint32_t expected =
             (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);

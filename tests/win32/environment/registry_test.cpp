@@ -25,7 +25,7 @@ class RegistryRoundTrip : public ::testing::Test {
     HKEY key_ = nullptr;
 };
 
-std::wstring ReadString(HKEY root, const wchar_t* subkey, const wchar_t* name, LSTATUS* status) {
+std::wstring readString(HKEY root, const wchar_t* subkey, const wchar_t* name, LSTATUS* status) {
     DWORD bytes = 0;
     *status = RegGetValueW(root, subkey, name, RRF_RT_REG_SZ, nullptr, nullptr, &bytes);
     if (*status != ERROR_SUCCESS) return {};
@@ -55,14 +55,14 @@ TEST_F(RegistryRoundTrip, StringsReadBackAsWritten) {
                                  reinterpret_cast<const BYTE*>(c.value.c_str()), bytes),
                   ERROR_SUCCESS);
         LSTATUS status = 0;
-        EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kScratchKey, c.name, &status), c.value);
+        EXPECT_EQ(readString(HKEY_CURRENT_USER, kScratchKey, c.name, &status), c.value);
         EXPECT_EQ(status, ERROR_SUCCESS);
     }
 }
 
 TEST_F(RegistryRoundTrip, MissingValueIsReportedAsMissing) {
     LSTATUS status = 0;
-    ReadString(HKEY_CURRENT_USER, kScratchKey, L"Never written", &status);
+    readString(HKEY_CURRENT_USER, kScratchKey, L"Never written", &status);
     EXPECT_EQ(status, ERROR_FILE_NOT_FOUND);
 }
 
@@ -70,7 +70,7 @@ TEST_F(RegistryRoundTrip, MissingValueIsReportedAsMissing) {
 // wave-input device at all) and no crash dialog waiting for a click.
 TEST(TestPrefix, CarriesTheEnvironmentSettings) {
     LSTATUS status = 0;
-    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, L"Software\\Wine\\Drivers", L"Audio", &status),
+    EXPECT_EQ(readString(HKEY_CURRENT_USER, L"Software\\Wine\\Drivers", L"Audio", &status),
               L"pulse");
     EXPECT_EQ(status, ERROR_SUCCESS);
     DWORD show = 1;

@@ -17,7 +17,7 @@
 namespace {
 
 using orv::testing::SoundPlayer;
-using orv::testing::WaitUntil;
+using orv::testing::waitUntil;
 
 constexpr DWORD kBlock = 256;
 constexpr int kBuffers = 8;
@@ -57,7 +57,7 @@ class Recorder {
 
     // Takes every finished block (the last one is kept in `latest`) and hands the buffers
     // back to the device.
-    bool Collect() {
+    bool collect() {
         bool any = false;
         for (int i = 0; i < kBuffers; ++i) {
             if (!(headers_[i].dwFlags & WHDR_DONE)) continue;
@@ -88,7 +88,7 @@ TEST(SoundInput, ConstantLevelArrivesUnchanged) {
     for (const std::uint8_t level : {0, 1, 77, 128, 254, 255}) {
         SCOPED_TRACE(::testing::Message() << "level " << int{level});
         SoundPlayer player;
-        ASSERT_TRUE(player.PlayLevel(level));
+        ASSERT_TRUE(player.playLevel(level));
         Recorder recorder;
         ASSERT_EQ(recorder.opened(), MMSYSERR_NOERROR);
         const auto all_level = [&] {
@@ -96,7 +96,7 @@ TEST(SoundInput, ConstantLevelArrivesUnchanged) {
                                [&](std::uint8_t sample) { return sample == level; });
         };
         // The first blocks may still hold silence or the previous level.
-        EXPECT_TRUE(WaitUntil([&] { return recorder.Collect() && all_level(); }))
+        EXPECT_TRUE(waitUntil([&] { return recorder.collect() && all_level(); }))
             << "latest block starts with " << int{recorder.latest[0]} << " and ends with "
             << int{recorder.latest[kBlock - 1]};
     }

@@ -55,7 +55,7 @@ class DisplayPaneTest : public ::testing::Test {
         form.pane.setDrawing(&canvas);
         form.show();
         form.setTopmost(true);  // nothing may cover what is read back
-        orv::testing::PumpMessages();
+        orv::testing::pumpMessages();
         pane = testing::childNamed(platform.windowOf(form), L"pctSpec");
         ASSERT_NE(pane, nullptr);
     }
@@ -101,7 +101,7 @@ TEST_F(DisplayPaneTest, ShowsTheCanvasPixelForPixelWithTheGridOverIt) {
     }
     const std::vector<std::uint32_t> drawn = canvas.pixels;
     form.pane.refresh();
-    EXPECT_EQ(firstDifference(orv::testing::CaptureClientPixels(pane).pixels, expected()), "");
+    EXPECT_EQ(firstDifference(orv::testing::captureClientPixels(pane).pixels, expected()), "");
     // The grid was drawn over the copy on the screen, not into the program's picture.
     EXPECT_EQ(canvas.pixels, drawn);
 }
@@ -110,15 +110,15 @@ TEST_F(DisplayPaneTest, EachRefreshShowsTheLatestBlockAtOnce) {
     for (const std::uint32_t colour : {0x00FF0000u, 0x0000FF00u, 0x00123456u}) {
         std::fill(canvas.pixels.begin(), canvas.pixels.end(), colour);
         form.pane.refresh();  // no pump: the capture loop draws and refreshes before it pumps
-        EXPECT_EQ(firstDifference(orv::testing::CaptureClientPixels(pane).pixels, expected()), "");
+        EXPECT_EQ(firstDifference(orv::testing::captureClientPixels(pane).pixels, expected()), "");
     }
 }
 
 TEST_F(DisplayPaneTest, HidingALineRemovesItFromThePane) {
     form.vertical.setVisible(false);
     form.horizontal.setVisible(false);
-    orv::testing::PumpMessages();
-    const std::vector<std::uint32_t> shown = orv::testing::CaptureClientPixels(pane).pixels;
+    orv::testing::pumpMessages();
+    const std::vector<std::uint32_t> shown = orv::testing::captureClientPixels(pane).pixels;
     EXPECT_EQ(shown[100 * 260 + 8], 0u);
     EXPECT_EQ(shown[18 * 260 + 100], 0u);
 }
@@ -132,8 +132,8 @@ TEST_F(DisplayPaneTest, AWindowPaintedOverIsRepaintedFromTheCanvas) {
         FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     }
     InvalidateRect(pane, nullptr, FALSE);
-    orv::testing::PumpMessages();
-    EXPECT_EQ(firstDifference(orv::testing::CaptureClientPixels(pane).pixels, expected()), "");
+    orv::testing::pumpMessages();
+    EXPECT_EQ(firstDifference(orv::testing::captureClientPixels(pane).pixels, expected()), "");
 }
 
 TEST_F(DisplayPaneTest, ReplacingPicturesLeavesTheGdiObjectCountFlat) {
@@ -143,10 +143,10 @@ TEST_F(DisplayPaneTest, ReplacingPicturesLeavesTheGdiObjectCountFlat) {
         form.setPicture({100, {}});
         form.pane.setBackColour(static_cast<forms::Colour>(round & 0xFF));
         form.pane.refresh();
-        if (round % 50 == 0) orv::testing::PumpMessages();
+        if (round % 50 == 0) orv::testing::pumpMessages();
     };
     for (int round = 0; round < 100; ++round) replaceAll(round);  // every lazy object made
-    orv::testing::PumpMessages();
+    orv::testing::pumpMessages();
     const long before = testing::gdiObjectsInUse();
     const auto* button = dynamic_cast<const PicturePeer*>(form.button.peer());
     ASSERT_NE(button, nullptr);
@@ -156,7 +156,7 @@ TEST_F(DisplayPaneTest, ReplacingPicturesLeavesTheGdiObjectCountFlat) {
         ASSERT_NE(button->picture(), nullptr);
         ASSERT_EQ(GetObjectType(old), 0u) << "round " << round << ": the replaced picture lives";
     }
-    orv::testing::PumpMessages();
+    orv::testing::pumpMessages();
     EXPECT_EQ(testing::gdiObjectsInUse(), before);
 }
 

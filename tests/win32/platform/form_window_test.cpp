@@ -33,8 +33,8 @@
 namespace orv::win32 {
 namespace {
 
-using orv::testing::PumpMessages;
-using orv::testing::WaitUntil;
+using orv::testing::pumpMessages;
+using orv::testing::waitUntil;
 using testing::childNamed;
 
 struct MouseCall {
@@ -136,7 +136,7 @@ class FormWindowTest : public ::testing::Test {
         window = platform.windowOf(form);
         ASSERT_NE(window, nullptr);
         SetForegroundWindow(window);
-        PumpMessages();
+        pumpMessages();
     }
     void TearDown() override {
         dialog.unload();
@@ -156,7 +156,7 @@ class FormWindowTest : public ::testing::Test {
         input.type = INPUT_MOUSE;
         input.mi.dwFlags = flags;
         if (flags != 0) SendInput(1, &input, sizeof input);
-        PumpMessages();
+        pumpMessages();
     }
 
     Win32Platform platform{GetModuleHandleW(nullptr), "Orvanta 2"};
@@ -226,7 +226,7 @@ TEST(FormWindowStart, KeepingOnTopSetWhileLoadingHoldsOnceShown) {
     form.show();
     HWND window = platform.windowOf(form);
     // Some window managers answer later; the flag must still be there then.
-    WaitUntil([] { return false; }, std::chrono::milliseconds(1500));
+    waitUntil([] { return false; }, std::chrono::milliseconds(1500));
     EXPECT_NE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     // Off and on again, with the window shown (the on-top pause around every dialog).
     form.setTopmost(false);
@@ -253,7 +253,7 @@ class FaceImage : public FormWindowTest, public ::testing::WithParamInterface<in
 TEST_P(FaceImage, PixelsAreWhatTheWindowShows) {
     form.setPicture({GetParam(), {}});
     UpdateWindow(window);
-    const std::vector<std::uint32_t> shown = orv::testing::CaptureClientPixels(window).pixels;
+    const std::vector<std::uint32_t> shown = orv::testing::captureClientPixels(window).pixels;
     for (const POINT at : {POINT{50, 50}, POINT{10, 10}, POINT{300, 250}}) {
         EXPECT_EQ(shown[static_cast<std::size_t>(at.y * 473 + at.x)],
                   testing::toDib(form.pixel(at.x, at.y)))
@@ -328,7 +328,7 @@ TEST_P(FocusComesBack, ToTheControlThatHadIt) {
     SetFocus(box);
     ASSERT_EQ(GetFocus(), box);
     GetParam().run(platform, form, dialog);
-    PumpMessages();
+    pumpMessages();
     EXPECT_EQ(GetActiveWindow(), window);
     EXPECT_EQ(GetFocus(), box);
 }

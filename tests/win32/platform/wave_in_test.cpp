@@ -21,7 +21,7 @@ namespace {
 
 using capture::WaveHeader;
 using orv::testing::SoundPlayer;
-using orv::testing::WaitUntil;
+using orv::testing::waitUntil;
 
 // What the callback saw; it runs on the audio thread.
 std::atomic<int> opens{0};
@@ -82,7 +82,7 @@ class WaveInTest : public ::testing::Test {
         const int before = blocks;
         device.prepareHeader(handle, &header, sizeof(WaveHeader));
         device.addBuffer(handle, &header, sizeof(WaveHeader));
-        const bool done = WaitUntil([&] { return blocks > before; });
+        const bool done = waitUntil([&] { return blocks > before; });
         device.unprepareHeader(handle, &header, sizeof(WaveHeader));
         return done;
     }
@@ -99,7 +99,7 @@ class WaveInTest : public ::testing::Test {
 };
 
 TEST_F(WaveInTest, OpeningReportsThroughTheCallbackWithTheCallersInstanceData) {
-    EXPECT_TRUE(WaitUntil([] { return opens > 0; }));
+    EXPECT_TRUE(waitUntil([] { return opens > 0; }));
     EXPECT_EQ(lastDevice.load(), handle);
     EXPECT_EQ(lastInstance.load(), 0u);
 }
@@ -118,7 +118,7 @@ TEST_F(WaveInTest, ClosingReportsThroughTheCallback) {
     device.stop(handle);
     EXPECT_EQ(device.close(handle), capture::kMmSysErrNoError);
     handle = 0;
-    EXPECT_TRUE(WaitUntil([] { return closes > 0; }));
+    EXPECT_TRUE(waitUntil([] { return closes > 0; }));
 }
 
 TEST_F(WaveInTest, ResetHandsAQueuedBufferBack) {
@@ -128,7 +128,7 @@ TEST_F(WaveInTest, ResetHandsAQueuedBufferBack) {
     const int before = blocks;
     device.addBuffer(handle, &header, sizeof(WaveHeader));
     device.reset(handle);
-    EXPECT_TRUE(WaitUntil([&] { return blocks > before; }));
+    EXPECT_TRUE(waitUntil([&] { return blocks > before; }));
 }
 
 TEST(WaveInClosedDevice, CallsOnHandleZeroFailWithoutHarm) {
@@ -161,9 +161,9 @@ TEST_P(WaveInLevelTest, AConstantLevelArrivesUnchanged) {
     // a marker level first makes sure that what follows was played here.
     const std::uint8_t marker = level < 128 ? 200 : 50;
     SoundPlayer player;
-    ASSERT_TRUE(player.PlayLevel(marker));
+    ASSERT_TRUE(player.playLevel(marker));
     ASSERT_TRUE(awaitLevel(marker)) << "the marker level never arrived";
-    ASSERT_TRUE(player.PlayLevel(level));
+    ASSERT_TRUE(player.playLevel(level));
     ASSERT_TRUE(awaitLevel(level)) << "no block of level " << GetParam() << " arrived";
     for (int i = 0; i < 8; ++i) {
         ASSERT_TRUE(recordBlock());

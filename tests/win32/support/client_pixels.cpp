@@ -2,7 +2,7 @@
 
 namespace orv::testing {
 
-ClientPixels CaptureClientPixels(HWND window) {
+ClientPixels captureClientPixels(HWND window) {
     RECT client{};
     if (!GetClientRect(window, &client) || client.right <= 0 || client.bottom <= 0) return {};
     const int width = client.right;

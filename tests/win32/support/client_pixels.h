@@ -17,6 +17,6 @@ struct ClientPixels {
     int height = 0;
     std::vector<std::uint32_t> pixels;
 };
-ClientPixels CaptureClientPixels(HWND window);
+ClientPixels captureClientPixels(HWND window);
 
 }  // namespace orv::testing

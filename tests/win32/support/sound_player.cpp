@@ -5,15 +5,15 @@
 namespace orv::testing {
 
 SoundPlayer::~SoundPlayer() {
-    Stop();
+    stop();
 }
 
-bool SoundPlayer::PlayLevel(std::uint8_t level) {
+bool SoundPlayer::playLevel(std::uint8_t level) {
     // One second, looped: long enough that the loop seam costs nothing.
-    return Play(std::vector<std::uint8_t>(kSampleRate, level));
+    return play(std::vector<std::uint8_t>(kSampleRate, level));
 }
 
-bool SoundPlayer::UseDevice(std::wstring_view name) {
+bool SoundPlayer::useDevice(std::wstring_view name) {
     for (UINT id = 0; id < waveOutGetNumDevs(); ++id) {
         WAVEOUTCAPSW caps{};
         if (waveOutGetDevCapsW(id, &caps, sizeof caps) == MMSYSERR_NOERROR &&
@@ -25,8 +25,8 @@ bool SoundPlayer::UseDevice(std::wstring_view name) {
     return false;
 }
 
-bool SoundPlayer::Play(std::vector<std::uint8_t> samples) {
-    Stop();
+bool SoundPlayer::play(std::vector<std::uint8_t> samples) {
+    stop();
     if (samples.empty()) return false;
     samples_ = std::move(samples);
     WAVEFORMATEX format{};
@@ -47,13 +47,13 @@ bool SoundPlayer::Play(std::vector<std::uint8_t> samples) {
     header_.dwLoops = 0xFFFFFFFFu;
     if (waveOutPrepareHeader(device_, &header_, sizeof header_) != MMSYSERR_NOERROR ||
         waveOutWrite(device_, &header_, sizeof header_) != MMSYSERR_NOERROR) {
-        Stop();
+        stop();
         return false;
     }
     return true;
 }
 
-void SoundPlayer::Stop() {
+void SoundPlayer::stop() {
     if (device_ == nullptr) return;
     waveOutReset(device_);
     if (header_.dwFlags & WHDR_PREPARED) waveOutUnprepareHeader(device_, &header_, sizeof header_);

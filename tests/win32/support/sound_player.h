@@ -21,15 +21,15 @@ class SoundPlayer {
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
-    // Plays `samples` over and over until Stop() or destruction; replaces what was
+    // Plays `samples` over and over until stop() or destruction; replaces what was
     // playing. False if no wave-output device could be opened.
-    bool Play(std::vector<std::uint8_t> samples);
+    bool play(std::vector<std::uint8_t> samples);
     // Plays the constant level `level` without end.
-    bool PlayLevel(std::uint8_t level);
+    bool playLevel(std::uint8_t level);
     // Plays into the output device named `name` (a sink of its own) from the next Play on,
     // instead of the system's default; false when there is no such device.
-    bool UseDevice(std::wstring_view name);
-    void Stop();
+    bool useDevice(std::wstring_view name);
+    void stop();
     bool playing() const { return device_ != nullptr; }
 
     static constexpr DWORD kSampleRate = 11025;

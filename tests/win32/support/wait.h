@@ -10,7 +10,7 @@
 namespace orv::testing {
 
 // Dispatches every message waiting for the calling thread, then returns.
-inline void PumpMessages() {
+inline void pumpMessages() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);
@@ -20,11 +20,11 @@ inline void PumpMessages() {
 
 // True as soon as `condition()` is true; false if it is still false after `limit`.
 template <class Condition>
-bool WaitUntil(Condition&& condition, std::chrono::milliseconds limit = std::chrono::seconds(20),
+bool waitUntil(Condition&& condition, std::chrono::milliseconds limit = std::chrono::seconds(20),
                std::chrono::milliseconds poll = std::chrono::milliseconds(10)) {
     const auto deadline = std::chrono::steady_clock::now() + limit;
     for (;;) {
-        PumpMessages();
+        pumpMessages();
         if (condition()) return true;
         if (std::chrono::steady_clock::now() >= deadline) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(poll.count()), QS_ALLINPUT);
