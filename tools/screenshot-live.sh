@@ -22,35 +22,23 @@ while [[ $# -gt 0 ]]; do
     esac
 done
 
+# shellcheck source=tools/live-session.sh
+. "$root/tools/live-session.sh"
 if [[ -z $program ]]; then
     "$root/tools/install-deps.sh"
-    dir="${ORVANTA_BUILD_ROOT:-$root/build}/bench"
-    mkdir -p "$dir"
-    cmake --preset bench -B "$dir" >"$dir.configure.log" 2>&1 ||
-        { cat "$dir.configure.log" >&2; exit 1; }
-    cmake --build "$dir" --target orvanta2-live >/dev/null
-    program="$dir/src/live/orvanta2-live"
+    live_build
+    program=$live_program
 fi
 [[ -x $program ]] || { echo "screenshot-live: no program at $program" >&2; exit 1; }
 
 work="$(mktemp -d "${TMPDIR:-/tmp}/orvanta-live-screenshot.XXXXXX")"
-player="" live=""
+live=""
 cleanup() {
     [[ -n $live ]] && kill -TERM "$live" 2>/dev/null
-    [[ -n $player ]] && kill -TERM "$player" 2>/dev/null
-    wait 2>/dev/null
-    "$root/tools/wine-env/stop.sh" "$work/env" >/dev/null 2>&1
-    rm -rf "$work"
+    live_session_stop "$work"
 }
 trap cleanup EXIT
-
-"$root/tools/wine-env/start.sh" --no-wine "$work/env" >/dev/null
-# shellcheck source=/dev/null
-. "$work/env/env.sh"
-
-"$root/tools/tones.py" "$work/tones.u8"
-"$ORVANTA_PLAY" - --file "$work/tones.u8" &
-player=$!
+live_session_start "$work"
 
 # A settings folder of its own: the window at twice the pane.
 mkdir -p "$work/config/orvanta2"

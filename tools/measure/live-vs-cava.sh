@@ -13,30 +13,15 @@ seconds=${1:-60}
 warmup=2
 [[ $seconds =~ ^[0-9]+$ ]] && ((seconds > warmup)) || { echo "usage: $0 [SECONDS > $warmup]" >&2; exit 2; }
 
-# An optimised build, as a user would run it.
-build="${ORVANTA_BUILD_ROOT:-$root/build}/bench"
-mkdir -p "$build"
-cmake --preset bench -B "$build" >"$build.configure.log" 2>&1 || { cat "$build.configure.log" >&2; exit 1; }
-cmake --build "$build" --target orvanta2-live >/dev/null
-live="$build/src/live/orvanta2-live"
+# shellcheck source=tools/live-session.sh
+. "$root/tools/live-session.sh"
+live_build
+live=$live_program
 command -v cava >/dev/null || { echo "cava is missing (tools/install-deps.sh installs it)" >&2; exit 1; }
 
 work="$(mktemp -d "${TMPDIR:-/tmp}/orvanta-measure.XXXXXX")"
-player=""
-cleanup() {
-    [[ -n $player ]] && kill -TERM "$player" 2>/dev/null
-    wait 2>/dev/null
-    "$root/tools/wine-env/stop.sh" "$work/env" >/dev/null 2>&1
-    rm -rf "$work"
-}
-trap cleanup EXIT
-"$root/tools/wine-env/start.sh" --no-wine "$work/env" >/dev/null
-# shellcheck source=/dev/null
-. "$work/env/env.sh"
-
-"$root/tools/tones.py" "$work/tones.u8"
-"$ORVANTA_PLAY" - --file "$work/tones.u8" &
-player=$!
+trap 'live_session_stop "$work"' EXIT
+live_session_start "$work"
 
 ticks=$(getconf CLK_TCK)
 # cpu_ticks PID...: user + system time of the processes, in clock ticks (fields 14 and 15 of
