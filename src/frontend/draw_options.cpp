@@ -39,8 +39,13 @@ DrawOptions::DrawOptions(CLI::App& app) {
         ->check(CLI::Range(1, 4))
         ->capture_default_str();
     app.add_flag("--grid", grid_, "show the grid over the picture");
+    CLI::Option* clear =
+        app.add_flag("--clear", clear_,
+                     "clear the pane before each block, style 22 included (the default for "
+                     "the other styles)");
     app.add_flag("--no-clear", noClear_,
-                 "do not clear the pane before each block (style 22 never clears)");
+                 "do not clear the pane before each block (the default for style 22)")
+        ->excludes(clear);
     app.add_option("--background", background_, "pane background as #RRGGBB")
         ->capture_default_str();
     app.add_option("--colours", colours_,
@@ -77,7 +82,7 @@ Drawing DrawOptions::resolve() const {
     drawing.settings.scheme =
         scheme_.empty() ? (sweeping ? kSweepScheme : 0)
                         : lookUp(scheme_, display::schemeNames(), "--scheme", "--list-schemes");
-    drawing.settings.clear = !noClear_ && !sweeping;
+    drawing.settings.clear = clear_ || (!noClear_ && !sweeping);
     drawing.settings.penWidth = zoom_;
     drawing.grid = grid_;
     const std::optional<display::Colour> background = parseColour(background_);

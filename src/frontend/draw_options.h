@@ -21,8 +21,8 @@ struct Drawing {
 };
 
 // The drawing options shared by the native programs: --style, --scheme, --zoom, --grid,
-// --no-clear, --background and --colours, with --list-styles and --list-schemes, which print
-// the lists and end the program successfully.
+// --clear, --no-clear, --background and --colours, with --list-styles and --list-schemes, which
+// print the lists and end the program successfully.
 class DrawOptions {
   public:
     explicit DrawOptions(CLI::App& app);
@@ -36,6 +36,7 @@ class DrawOptions {
     std::string scheme_;
     int zoom_ = 1;
     bool grid_ = false;
+    bool clear_ = false;
     bool noClear_ = false;
     std::string background_ = "#000000";
     std::vector<std::string> colours_;

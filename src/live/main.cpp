@@ -12,6 +12,7 @@
 #include <string>
 
 #include "display/raster_canvas.h"
+#include "frontend/command_line.h"
 #include "frontend/draw_options.h"
 #include "frontend/option_error.h"
 #include "live/block_queue.h"
@@ -167,15 +168,17 @@ int main(int argc, char** argv) {
         app.add_flag("--stats", options.stats,
                      "at the end, print how many blocks were recorded, drawn and lost");
         app.footer("Keys in the window: h or F1 lists them.");
-        CLI11_PARSE(app, argc, argv);
+        if (const std::optional<int> status = frontend::parseCommandLine(app, argc, argv)) {
+            return *status;
+        }
         const auto given = [&app](const char* name) { return app.count(name) > 0; };
         options.given = {given("--style"), given("--scheme"), given("--zoom"), given("--grid"),
-                         given("--no-clear")};
+                         given("--clear") || given("--no-clear")};
         options.drawing = drawOptions.resolve();
         return run(options);
     } catch (const frontend::OptionError& error) {
         report(error.what());
-        return 2;
+        return frontend::kUsageStatus;
     } catch (const std::exception& error) {
         report(error.what());
         return 1;

@@ -23,8 +23,8 @@ LiveSettings withGivenOptions(LiveSettings remembered, const frontend::Drawing& 
     if (given.grid) {
         remembered.grid = true;
     }
-    if (given.noClear) {
-        remembered.clear = false;
+    if (given.clear) {
+        remembered.clear = chosen.clear;
     }
     return remembered;
 }

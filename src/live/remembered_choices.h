@@ -11,7 +11,7 @@ struct GivenOptions {
     bool scheme = false;
     bool zoom = false;
     bool grid = false;
-    bool noClear = false;
+    bool clear = false;  // --clear or --no-clear
 };
 
 // The remembered choices with those the command line gave put over them. A style given sets the

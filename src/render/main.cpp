@@ -8,6 +8,7 @@
 #include <csignal>
 #include <iostream>
 
+#include "frontend/command_line.h"
 #include "frontend/draw_options.h"
 #include "frontend/option_error.h"
 #include "render/output_error.h"
@@ -62,7 +63,9 @@ int run(int argc, char** argv) {
         ->check(CLI::NonNegativeNumber);
     app.add_flag("--overwrite", job.overwrite, "replace an existing output");
     app.add_flag("--quiet", job.quiet, "no progress bar and no warnings");
-    CLI11_PARSE(app, argc, argv);
+    if (const std::optional<int> status = frontend::parseCommandLine(app, argc, argv)) {
+        return *status;
+    }
 
     std::signal(SIGPIPE, SIG_IGN);  // a reader that goes away is reported as a write error
     std::signal(SIGINT, onInterrupt);
@@ -81,6 +84,9 @@ int run(int argc, char** argv) {
 int main(int argc, char** argv) {
     try {
         return run(argc, argv);
+    } catch (const orv::frontend::OptionError& error) {
+        std::cerr << "orvanta2-render: " << error.what() << '\n';
+        return orv::frontend::kUsageStatus;
     } catch (const std::exception& error) {
         std::cerr << "orvanta2-render: " << error.what() << '\n';
     } catch (...) {

@@ -27,9 +27,7 @@ TEST_F(Burst, PostedStartStopPressesNeverHangTheProgram) {
     ASSERT_NE(SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &answer), 0)
         << "the program no longer answers";
     // However the burst left it, Stop brings it to rest, and Start captures again.
-    click(stop);
-    ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(start) && !IsWindowEnabled(stop); }))
-        << "Stop did not end the capture the burst left";
+    stopCapture();
     const Image settled = pane();
     ASSERT_TRUE(player.playLevel(60));
     startCapture();

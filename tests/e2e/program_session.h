@@ -62,6 +62,13 @@ class ProgramSession : public ::testing::Test {
         ASSERT_TRUE(orv::testing::waitUntil([&] { return !IsWindowEnabled(control(L"cmdStart")); }))
             << "Start did not start a capture";
     }
+    // Presses Stop and waits until the capture has ended: Start usable, Stop not.
+    void stopCapture() {
+        click(control(L"cmdStop"));
+        ASSERT_TRUE(orv::testing::waitUntil([&] {
+            return IsWindowEnabled(control(L"cmdStart")) && !IsWindowEnabled(control(L"cmdStop"));
+        })) << "Stop did not end the capture";
+    }
     // Right-presses the window's face (the title strip, no hot region) and returns the pop-up
     // menu once it shows; nullptr when none does.
     HWND openPopupMenu() {

@@ -222,6 +222,7 @@ const Failure kFailures[] = {
      1,
      {"cannot open a window", "DISPLAY"}},
     {"listing the devices", {"--list-devices"}, {}, 0, {"orvanta.monitor", "Monitor of Orvanta"}},
+    {"an unknown option", {"--frobnicate"}, {}, 2, {"--frobnicate", "--help"}},
 };
 
 class LiveFailure : public LiveProgram, public ::testing::WithParamInterface<Failure> {};

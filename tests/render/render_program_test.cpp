@@ -283,13 +283,17 @@ INSTANTIATE_TEST_SUITE_P(
                              [](const ScratchFolder& f) { return toOut(f, "good.wav"); },
                              "install the Debian package ffmpeg", "/nonexistent"}));
 
-TEST(RefusingOptions, ThatTheParserDoesNotKnow) {
+// A command line that cannot be used gives status 2, as Linux tools do; a run that fails, 1.
+TEST(RefusingOptions, WithTheUsageStatus) {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--zoom", "5", "a.wav", "b.png"},
           std::vector<std::string>{"--scale", "0", "a.wav", "b.png"},
           std::vector<std::string>{"--frobnicate", "a.wav", "b.png"},
+          std::vector<std::string>{"--clear", "--no-clear", "a.wav", "b.png"},
+          std::vector<std::string>{"--style", "Кубики", "a.wav", "b.png"},
+          std::vector<std::string>{"--from", "9", "--to", "3", "a.wav", "b.png"},
           std::vector<std::string>{"a.wav"}}) {
-        EXPECT_NE(runProgram(renderer(args)).status, 0) << args.front();
+        EXPECT_EQ(runProgram(renderer(args)).status, 2) << args.front();
     }
 }
 

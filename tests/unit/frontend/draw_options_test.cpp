@@ -55,7 +55,9 @@ INSTANTIATE_TEST_SUITE_P(
                                true},
                       // The sweeping style starts as the window starts it: its scheme, no clearing.
                       Resolved{{"--style", "22"}, {22, 9, false, 1}, 0, false},
-                      Resolved{{"--style", "Щелк", "--scheme", "1"}, {22, 1, false, 1}, 0, false}));
+                      Resolved{{"--style", "Щелк", "--scheme", "1"}, {22, 1, false, 1}, 0, false},
+                      // Ticking the clear box again after choosing it.
+                      Resolved{{"--style", "22", "--clear"}, {22, 9, true, 1}, 0, false}));
 
 TEST(ResolvingUserColours, LeavesUntouchedSchemesAtTheirDefaults) {
     const Drawing drawing =
@@ -100,6 +102,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ParsingOptions, RefusesAPenWidthOutsideOneToFour) {
     EXPECT_THROW(resolveArgs({"--zoom", "5"}), CLI::ValidationError);
     EXPECT_THROW(resolveArgs({"--zoom", "0"}), CLI::ValidationError);
+}
+
+TEST(ParsingOptions, RefusesClearTogetherWithNoClear) {
+    EXPECT_THROW(resolveArgs({"--clear", "--no-clear"}), CLI::ExcludesError);
 }
 
 }  // namespace
