@@ -45,13 +45,10 @@ mkdir -p "$work/config/orvanta2"
 printf '[window]\nwidth = 520\nheight = 520\n' >"$work/config/orvanta2/live.ini"
 XDG_CONFIG_HOME="$work/config" "$program" "${options[@]}" >"$work/live.log" 2>&1 &
 live=$!
-window=""
-for _ in $(seq 300); do
-    window=$(xdotool search --pid "$live" 2>/dev/null | head -n1) && [[ -n $window ]] && break
-    kill -0 "$live" 2>/dev/null || { cat "$work/live.log" >&2; exit 1; }
-    sleep 0.1
-done
-[[ -n $window ]] || { echo "screenshot-live: the program showed no window" >&2; exit 1; }
+# shellcheck source=tools/await-window.sh
+. "$root/tools/await-window.sh"
+window=$(await_window "$live" "$work/live.log" --pid "$live") ||
+    { echo "screenshot-live: the program showed no window" >&2; exit 1; }
 sleep 2
 mkdir -p "$(dirname "$png")"
 import -window "$window" "$png"

@@ -53,13 +53,10 @@ player=$!
 
 wine "$exe" >"$work/program.log" 2>&1 </dev/null &
 program=$!
-window=""
-for _ in $(seq 300); do
-    window=$(xdotool search --name "^Orvanta 2\.2$" 2>/dev/null | head -n1) && [[ -n $window ]] && break
-    kill -0 "$program" 2>/dev/null || { cat "$work/program.log" >&2; exit 1; }
-    sleep 0.1
-done
-[[ -n $window ]] || { echo "screenshot: the program showed no window" >&2; exit 1; }
+# shellcheck source=tools/await-window.sh
+. "$root/tools/await-window.sh"
+window=$(await_window "$program" "$work/program.log" --name "^Orvanta 2\.2$") ||
+    { echo "screenshot: the program showed no window" >&2; exit 1; }
 sleep 1
 # Start, on the skin's Start face.
 xdotool mousemove --window "$window" 330 49 click 1
