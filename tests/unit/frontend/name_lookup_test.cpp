@@ -10,7 +10,8 @@
 namespace orv::frontend {
 namespace {
 
-constexpr std::array<std::string_view, 3> kNames = {"Обычный", "Осевой", "Точечный"};
+constexpr std::array<std::string_view, 5> kNames = {"Обычный", "Осевой", "Точечный", "Перевёрнутый",
+                                                    "Магия (Точки)"};
 
 struct Lookup {
     std::string text;
@@ -19,22 +20,30 @@ struct Lookup {
 
 class FindingAnEntry : public ::testing::TestWithParam<Lookup> {};
 
-TEST_P(FindingAnEntry, ByIndexOrExactName) {
+TEST_P(FindingAnEntry, ByIndexOrNameInAnyCaseAndSpellingOfYo) {
     EXPECT_EQ(findEntry(GetParam().text, kNames), GetParam().expected) << GetParam().text;
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, FindingAnEntry,
                          ::testing::Values(Lookup{"0", 0}, Lookup{"2", 2}, Lookup{"Точечный", 2},
-                                           Lookup{"Осевой", 1}, Lookup{"3", std::nullopt},
+                                           Lookup{"Осевой", 1}, Lookup{"5", std::nullopt},
+                                           Lookup{"Перевернутый", 3}, Lookup{"ПЕРЕВЁРНУТЫЙ", 3},
+                                           Lookup{"магия (точки)", 4}, Lookup{"ОБЫЧНЫЙ", 0},
                                            Lookup{"-1", std::nullopt}, Lookup{"1x", std::nullopt},
                                            Lookup{" 1", std::nullopt}, Lookup{"", std::nullopt},
                                            Lookup{"Точечн", std::nullopt},
                                            Lookup{"99999999999999999999", std::nullopt}));
 
+TEST(NearestEntry, IsTheFewestEditsAway) {
+    EXPECT_EQ(nearestEntry("Точечныи", kNames), "Точечный");
+    EXPECT_EQ(nearestEntry("магия точки", kNames), "Магия (Точки)");
+    EXPECT_EQ(nearestEntry("осевои", kNames), "Осевой");
+}
+
 TEST(PrintingEntries, GivesIndexAndNameALine) {
     std::ostringstream out;
     printEntries(out, kNames);
-    EXPECT_EQ(out.str(), "0\tОбычный\n1\tОсевой\n2\tТочечный\n");
+    EXPECT_EQ(out.str(), "0\tОбычный\n1\tОсевой\n2\tТочечный\n3\tПеревёрнутый\n4\tМагия (Точки)\n");
 }
 
 }  // namespace
