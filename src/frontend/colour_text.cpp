@@ -4,6 +4,7 @@
 #include <charconv>
 #include <fstream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "frontend/option_error.h"
@@ -65,6 +66,11 @@ void setUserScheme(display::CustomColours& colours, std::string_view spec, std::
 }
 
 void readUserSchemes(display::CustomColours& colours, const std::filesystem::path& file) {
+    // A folder opens as a stream that reads nothing, which would pass for an empty file.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(file, ignored)) {
+        throw OptionError(file.string() + ": cannot read the colours file: it is a folder");
+    }
     std::ifstream in(file);
     if (!in) throw OptionError(file.string() + ": cannot read the colours file");
     std::string line;
