@@ -22,19 +22,25 @@ int lookUp(const std::string& text, std::span<const std::string_view> names,
            std::string_view option, std::string_view listOption) {
     const std::optional<int> found = findEntry(text, names);
     if (!found) {
-        throw OptionError(std::string(option) + ": no entry '" + text + "' (" +
-                          std::string(listOption) + " shows them)");
+        const bool number =
+            !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+        const std::string hint =
+            number ? std::string()
+                   : "; the nearest is '" + std::string(nearestEntry(text, names)) + "'";
+        throw OptionError(std::string(option) + ": no entry '" + text + "'" + hint + " (" +
+                          std::string(listOption) + " shows them all)");
     }
     return *found;
 }
 
 }  // namespace
 
-DrawOptions::DrawOptions(CLI::App& app) {
+DrawOptions::DrawOptions(CLI::App& app, int defaultScheme) : defaultScheme_(defaultScheme) {
     app.add_option("--style", style_, "drawing style: its number or Russian name")
         ->capture_default_str();
     app.add_option("--scheme", scheme_,
-                   "colour scheme: its number or Russian name (default 0, or 9 for style 22)");
+                   "colour scheme: its number or Russian name (default " +
+                       std::to_string(defaultScheme) + ", or 9 for style 22)");
     app.add_option("--zoom", zoom_, "pen width in pixels")
         ->check(CLI::Range(1, 4))
         ->capture_default_str();
@@ -80,7 +86,7 @@ Drawing DrawOptions::resolve() const {
     drawing.settings.style = lookUp(style_, display::styleNames(), "--style", "--list-styles");
     const bool sweeping = drawing.settings.style == kSweepStyle;
     drawing.settings.scheme =
-        scheme_.empty() ? (sweeping ? kSweepScheme : 0)
+        scheme_.empty() ? (sweeping ? kSweepScheme : defaultScheme_)
                         : lookUp(scheme_, display::schemeNames(), "--scheme", "--list-schemes");
     drawing.settings.clear = clear_ || (!noClear_ && !sweeping);
     drawing.settings.penWidth = zoom_;

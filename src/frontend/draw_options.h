@@ -25,7 +25,8 @@ struct Drawing {
 // print the lists and end the program successfully.
 class DrawOptions {
   public:
-    explicit DrawOptions(CLI::App& app);
+    // defaultScheme is the scheme without --scheme for the styles other than 22.
+    explicit DrawOptions(CLI::App& app, int defaultScheme = 0);
 
     // The options given, as a Drawing. Throws OptionError for a name not in a list, a colour that
     // is not one or a colours file that cannot be read.
@@ -34,6 +35,7 @@ class DrawOptions {
   private:
     std::string style_ = "0";
     std::string scheme_;
+    int defaultScheme_;
     int zoom_ = 1;
     bool grid_ = false;
     bool clear_ = false;

@@ -98,6 +98,14 @@ int run(const Options& options) {
     pane.setBackColour(options.drawing.background);
     live::PaneWindow window(settings.windowWidth, settings.windowHeight, pane.width(),
                             pane.height());
+    if (window.sizeWasBounded()) {
+        int width = 0;
+        int height = 0;
+        window.size(width, height);
+        report("warning: the window size " + std::to_string(settings.windowWidth) + "x" +
+               std::to_string(settings.windowHeight) + " does not fit the screen; using " +
+               std::to_string(width) + "x" + std::to_string(height));
+    }
     live::LiveViewer viewer(window, state, pane, options.drawing.colours);
 
     live::BlockQueue queue;
@@ -159,7 +167,8 @@ int main(int argc, char** argv) {
             "Shows what the computer plays (or any sound source) live, as Orvanta 2 draws it. "
             "The choices made in the window are remembered for the next run; the options here "
             "override them."};
-        const frontend::DrawOptions drawOptions(app);
+        app.set_version_flag("--version", "orvanta2-live " ORVANTA_VERSION);
+        const frontend::DrawOptions drawOptions(app, live::LiveSettings{}.scheme);
         Options options;
         app.add_option("--device", options.device,
                        "the sound source to listen to (a name from --list-devices); default: the "

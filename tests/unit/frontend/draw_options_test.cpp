@@ -94,6 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Refused{{"--style", "Кубики"}, "--style: no entry 'Кубики'"},
                       Refused{{"--style", "25"}, "--style: no entry '25' (--list-styles"},
                       Refused{{"--scheme", "Серый"}, "--scheme: no entry 'Серый'"},
+                      Refused{{"--scheme", "Зелёный"}, "the nearest is 'Зелённый'"},
+                      Refused{{"--colours", "@/"}, "/: cannot read"},
                       Refused{{"--background", "black"}, "--background: 'black' is not a colour"},
                       Refused{{"--colours", "1=#000000"}, "--colours: user scheme 1 needs 16"},
                       Refused{{"--colours", "@/nonexistent/colours.txt"},
