@@ -7,10 +7,14 @@
 #include <atomic>
 #include <csignal>
 #include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "frontend/command_line.h"
 #include "frontend/draw_options.h"
 #include "frontend/option_error.h"
+#include "frontend/time_text.h"
 #include "render/output_error.h"
 #include "render/render_job.h"
 
@@ -40,16 +44,26 @@ Examples:
   orvanta2-render --scheme 11 --colours 1=#ff0000,#ff4000,#ff8000,#ffc000,#ffff00,#c0ff00,#80ff00,#40ff00,#00ff00,#00ff40,#00ff80,#00ffc0,#00ffff,#00c0ff,#0080ff,#0040ff tone.wav tone.gif
   orvanta2-render song.mp3 - | ffplay -f rawvideo -pixel_format rgb24 -video_size 260x260 -)";
 
+double timeOption(std::string_view option, const std::string& text) {
+    const std::optional<double> seconds = orv::frontend::parseTime(text);
+    if (!seconds) {
+        throw orv::frontend::OptionError(std::string(option) + ": '" + text +
+                                         "' is not a time (seconds, or [[HH:]MM:]SS[.frac])");
+    }
+    return *seconds;
+}
+
 int run(int argc, char** argv) {
     using namespace orv;
     CLI::App app("Draws a sound file the way Orvanta 2 draws its sound input.", "orvanta2-render");
     app.footer(kFooter);
     app.get_formatter()->column_width(26);
+    app.set_version_flag("--version", "orvanta2-render " ORVANTA_VERSION);
 
     render::RenderJob job;
     std::string input;
-    double from = 0;
-    double to = -1;
+    std::string from = "0";
+    std::string to;
     app.add_option("INPUT", input, "sound file (WAV, FLAC, Ogg Vorbis, Opus, MP3, ...)")
         ->required();
     app.add_option("OUTPUT", job.output, "output file, numbered name or - (see below)")->required();
@@ -57,10 +71,8 @@ int run(int argc, char** argv) {
     app.add_option("--scale", job.scale, "make every pixel an N x N square")
         ->check(CLI::Range(1, 16))
         ->capture_default_str();
-    app.add_option("--from", from, "start at this many seconds into the sound")
-        ->check(CLI::NonNegativeNumber);
-    app.add_option("--to", to, "stop at this many seconds into the sound")
-        ->check(CLI::NonNegativeNumber);
+    app.add_option("--from", from, "start this far into the sound: seconds or [[HH:]MM:]SS[.frac]");
+    app.add_option("--to", to, "stop this far into the sound: seconds or [[HH:]MM:]SS[.frac]");
     app.add_flag("--overwrite", job.overwrite, "replace an existing output");
     app.add_flag("--quiet", job.quiet, "no progress bar and no warnings");
     if (const std::optional<int> status = frontend::parseCommandLine(app, argc, argv)) {
@@ -70,9 +82,12 @@ int run(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);  // a reader that goes away is reported as a write error
     std::signal(SIGINT, onInterrupt);
     std::signal(SIGTERM, onInterrupt);
-    if (to >= 0 && to <= from) throw frontend::OptionError("--to: must be later than --from");
+    const double start = timeOption("--from", from);
+    const std::optional<double> end =
+        to.empty() ? std::nullopt : std::optional<double>(timeOption("--to", to));
+    if (end && *end <= start) throw frontend::OptionError("--to: must be later than --from");
     job.input = input;
-    job.range = {from, to >= 0 ? std::optional<double>(to) : std::nullopt};
+    job.range = {start, end};
     job.drawing = drawOptions.resolve();
     job.progress = isatty(STDERR_FILENO) != 0;
     render::render(job, std::cerr, interrupted);
