@@ -17,4 +17,14 @@ struct PanePlacement {
     }
 };
 
+struct WindowSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const WindowSize&) const = default;
+};
+
+// The size to open the window at: the wanted size held inside the display's usable area, and
+// never smaller than the pane at 1x, which wins where the display is smaller still.
+WindowSize boundedWindowSize(WindowSize wanted, WindowSize pane, WindowSize usable);
+
 }  // namespace orv::live

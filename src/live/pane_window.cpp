@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+
 #include "live/sound_server.h"
 
 namespace orv::live {
@@ -21,12 +23,28 @@ PaneWindow::PaneWindow(int width, int height, int paneWidth, int paneHeight)
         throw LiveError("cannot open a window (" + reason +
                         "); run it in a desktop session, or set DISPLAY or WAYLAND_DISPLAY");
     }
-    window_ = SDL_CreateWindow("Orvanta 2", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
-                               height, SDL_WINDOW_RESIZABLE);
+    // A size saved on a larger desktop (or typed by hand) must not make a window off the
+    // screen whose surface alone takes gigabytes.
+    SDL_Rect usable{};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) {
+        SDL_GetDisplayBounds(0, &usable);
+    }
+    const WindowSize pane{paneWidth, paneHeight};
+    const WindowSize bounded = usable.w > 0 && usable.h > 0
+                                   ? boundedWindowSize({width, height}, pane, {usable.w, usable.h})
+                                   : WindowSize{width, height};
+    sizeWasBounded_ = bounded != WindowSize{width, height};
+    window_ = SDL_CreateWindow("Orvanta 2", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                               bounded.width, bounded.height, SDL_WINDOW_RESIZABLE);
     if (window_ == nullptr) {
         const std::string reason = SDL_GetError();
         SDL_Quit();
         throw LiveError("cannot open a window: " + reason);
+    }
+    SDL_SetWindowMinimumSize(window_, paneWidth, paneHeight);
+    if (usable.w > 0 && usable.h > 0) {
+        SDL_SetWindowMaximumSize(window_, std::max(paneWidth, usable.w),
+                                 std::max(paneHeight, usable.h));
     }
     resized();
 }

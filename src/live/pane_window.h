@@ -14,7 +14,8 @@ namespace orv::live {
 // placement's whole-number scale. Drawn through the window's own surface, no GPU needed.
 class PaneWindow {
   public:
-    // Throws LiveError when there is no display to open it on.
+    // Throws LiveError when there is no display to open it on. The size is held to what the
+    // display can show (boundedWindowSize), also when the user resizes the window.
     PaneWindow(int width, int height, int paneWidth, int paneHeight);
     ~PaneWindow();
     PaneWindow(const PaneWindow&) = delete;
@@ -26,6 +27,8 @@ class PaneWindow {
     bool fullScreen() const;
     // The size of the window when it is not full screen.
     void size(int& width, int& height) const;
+    // Whether the size asked for at opening did not fit and another was used.
+    bool sizeWasBounded() const { return sizeWasBounded_; }
 
     // After the window changed size: takes the new surface and paints it black.
     void resized();
@@ -39,6 +42,7 @@ class PaneWindow {
     int paneWidth_;
     int paneHeight_;
     PanePlacement placement_;
+    bool sizeWasBounded_ = false;
 };
 
 }  // namespace orv::live

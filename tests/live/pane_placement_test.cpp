@@ -45,5 +45,26 @@ TEST(PanePlacement, ClicksCountOnlyOnThePane) {
     EXPECT_FALSE(placed.contains(100, 540));
 }
 
+struct Bound {
+    WindowSize wanted;
+    WindowSize usable;
+    WindowSize expected;
+};
+
+class WindowBound : public ::testing::TestWithParam<Bound> {};
+
+TEST_P(WindowBound, KeepsTheWindowOnTheScreenAndThePaneWhole) {
+    EXPECT_EQ(boundedWindowSize(GetParam().wanted, {260, 260}, GetParam().usable),
+              GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, WindowBound,
+    ::testing::Values(Bound{{520, 520}, {1280, 1024}, {520, 520}},
+                      Bound{{16384, 16384}, {1280, 1024}, {1280, 1024}},
+                      Bound{{16384, 300}, {1280, 1024}, {1280, 300}},
+                      Bound{{1, 1}, {1280, 1024}, {260, 260}},
+                      Bound{{520, 520}, {200, 180}, {260, 260}}));  // the pane before the screen
+
 }  // namespace
 }  // namespace orv::live
