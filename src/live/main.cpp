@@ -17,6 +17,7 @@
 #include "frontend/option_error.h"
 #include "live/block_queue.h"
 #include "live/capture_feed.h"
+#include "live/key_bindings.h"
 #include "live/live_settings.h"
 #include "live/live_viewer.h"
 #include "live/pane_window.h"
@@ -158,6 +159,21 @@ void useUtf8Characters() {
     }
 }
 
+// The keys from the window's own table, so that --help (and the man page made from it)
+// cannot drift from what the window does.
+std::string helpFooter() {
+    std::string footer;
+    for (const std::string& line : live::helpLines()) footer += line + "\n";
+    footer +=
+        "\nThe choices are kept in $XDG_CONFIG_HOME/orvanta2/live.ini (~/.config/orvanta2/"
+        "live.ini when it is not set); a bad value there is named in a warning and the default "
+        "used.\n"
+        "PULSE_SERVER chooses the sound server, DISPLAY or WAYLAND_DISPLAY the display.\n"
+        "Exit status: 0 when the window is closed, 1 when the program cannot run (no display, no "
+        "sound server), 2 for a command line that cannot be used.";
+    return footer;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -176,7 +192,7 @@ int main(int argc, char** argv) {
         app.add_flag("--list-devices", options.listDevices, "list the sound sources and exit");
         app.add_flag("--stats", options.stats,
                      "at the end, print how many blocks were recorded, drawn and lost");
-        app.footer("Keys in the window: h or F1 lists them.");
+        app.footer(helpFooter());
         if (const std::optional<int> status = frontend::parseCommandLine(app, argc, argv)) {
             return *status;
         }
