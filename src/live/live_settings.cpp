@@ -2,8 +2,12 @@
 
 #include <ini.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
@@ -44,6 +48,8 @@ constexpr std::array kItems{
     Item{"window", "height", nullptr, &LiveSettings::windowHeight, nullptr, 1, 16384},
 };
 
+constexpr std::uintmax_t kLargestFile = 64 * 1024;
+
 struct Reading {
     LiveSettings settings;
     std::vector<std::string> problems;
@@ -80,6 +86,12 @@ bool readItem(LiveSettings& settings, std::string_view section, std::string_view
             continue;
         }
         if (item.text != nullptr) {
+            // A name with control characters is no source name; it would only garble messages.
+            if (std::any_of(value.begin(), value.end(), [](char c) {
+                    return static_cast<unsigned char>(c) < ' ' || c == '\x7f';
+                })) {
+                return false;
+            }
             settings.*item.text = value;
             return true;
         }
@@ -129,8 +141,19 @@ std::filesystem::path settingsPath() {
 
 LoadedSettings loadSettings(const std::filesystem::path& path) {
     std::error_code error;
-    if (!std::filesystem::exists(path, error)) {
+    const std::filesystem::file_status found = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(found)) {
         return {};
+    }
+    // A device or a pipe in the file's place would be read for ever; a huge file is no
+    // settings file either.
+    if (!std::filesystem::is_regular_file(found)) {
+        return {LiveSettings{}, path.string() + ": not a regular file; using the default settings"};
+    }
+    if (std::filesystem::file_size(path, error) > kLargestFile) {
+        return {LiveSettings{}, path.string() + ": larger than " +
+                                    std::to_string(kLargestFile / 1024) +
+                                    " KB, no settings file; using the default settings"};
     }
     Reading reading;
     const int status = ini_parse(path.c_str(), onItem, &reading);
@@ -151,8 +174,10 @@ std::string saveSettings(const std::filesystem::path& path, const LiveSettings& 
                          bool keepOldFile) {
     std::error_code error;
     std::filesystem::create_directories(path.parent_path(), error);
+    // One temporary name per process, so two copies saving at once cannot write into each
+    // other's file; the last rename wins, whole.
     std::filesystem::path temporary = path;
-    temporary += ".new";
+    temporary += ".new." + std::to_string(getpid());
     {
         std::ofstream out(temporary, std::ios::trunc);
         out << "# Orvanta 2 live: the choices of the last run. Delete this file to start afresh.\n"

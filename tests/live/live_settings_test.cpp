@@ -1,6 +1,7 @@
 #include "live/live_settings.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -61,8 +62,8 @@ TEST_F(LiveSettingsFile, ADamagedFileIsKeptBesideTheNewOne) {
 
 TEST_F(LiveSettingsFile, AFailedSaveLeavesTheOldFileAlone) {
     ASSERT_EQ(saveSettings(file, LiveSettings{"kept"}, false), "");
-    // The temporary file cannot be made where a folder of its name stands.
-    std::filesystem::create_directories(file.string() + ".new");
+    // The temporary file (one per process) cannot be made where a folder of its name stands.
+    std::filesystem::create_directories(file.string() + ".new." + std::to_string(getpid()));
     EXPECT_NE(saveSettings(file, LiveSettings{"lost"}, false), "");
     EXPECT_EQ(loadSettings(file).settings.device, "kept");
 }
@@ -99,6 +100,12 @@ const DamagedFile kDamagedFiles[] = {
     {"this is not a setting\n[sound]\ndevice = x\n", with([](LiveSettings& s) { s.device = "x"; }),
      "line 1"},
     {"\xff\xfe garbage\n", LiveSettings{}, "line 1"},
+    {"[sound]\ndevice = a\x01\x1b[2Jb\n", LiveSettings{}, "device"},  // control characters
+    {"\xef\xbb\xbf[picture]\r\nstyle = 4\r\n", with([](LiveSettings& s) { s.style = 4; }), ""},
+    {"[picture]\nstyle = 4\nstyle = 5\n", with([](LiveSettings& s) { s.style = 5; }), ""},
+    {"[picture]\nstyle = " + std::string(60'000, '1') + "\nscheme = 5\n",
+     with([](LiveSettings& s) { s.scheme = 5; }), "style"},
+    {"[window]\nwidth = " + std::string(65'536, '#') + "\n", LiveSettings{}, "larger than 64 KB"},
 };
 
 TEST_P(DamagedSettingsFile, GivesDefaultsForWhatItCannotReadAndSaysSoOnOneLine) {
@@ -111,6 +118,26 @@ TEST_P(DamagedSettingsFile, GivesDefaultsForWhatItCannotReadAndSaysSoOnOneLine) 
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, DamagedSettingsFile, ::testing::ValuesIn(kDamagedFiles));
+
+// What is not a file is not read (a device would be read for ever) nor replaced by a save.
+TEST_F(LiveSettingsFile, SomethingElseInTheFilesPlaceGivesTheDefaults) {
+    std::filesystem::create_directories(file.parent_path());
+    for (const bool folderThere : {true, false}) {
+        std::filesystem::remove_all(file);
+        if (folderThere) {
+            std::filesystem::create_directory(file);
+        } else {
+            std::filesystem::create_symlink("/dev/zero", file);
+        }
+        const LoadedSettings loaded = loadSettings(file);
+        EXPECT_EQ(loaded.settings, LiveSettings{});
+        EXPECT_NE(loaded.warning.find("not a regular file"), std::string::npos) << loaded.warning;
+    }
+    std::filesystem::remove_all(file);
+    std::filesystem::create_directory(file);
+    EXPECT_NE(saveSettings(file, LiveSettings{}, true), "");
+    EXPECT_TRUE(std::filesystem::is_directory(file));
+}
 
 TEST(LiveSettingsPath, FollowsTheXdgConfigFolder) {
     const char* config = std::getenv("XDG_CONFIG_HOME");
