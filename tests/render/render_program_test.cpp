@@ -293,16 +293,9 @@ TEST(RefusingOptions, WithTheUsageStatus) {
           std::vector<std::string>{"--style", "Кубики", "a.wav", "b.png"},
           std::vector<std::string>{"--from", "9", "--to", "3", "a.wav", "b.png"},
           std::vector<std::string>{"--from", "nan", "a.wav", "b.png"},
-          std::vector<std::string>{"--to", "1e20", "a.wav", "b.png"},
           std::vector<std::string>{"a.wav"}}) {
         EXPECT_EQ(runProgram(renderer(args)).status, 2) << args.front();
     }
-}
-
-TEST(AskingTheVersion, PrintsTheProgramsNameAndVersion) {
-    const ProgramRun run = runProgram(renderer({"--version"}));
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.rfind("orvanta2-render 2.", 0), 0U) << run.out;
 }
 
 TEST(ListingStyles, PrintsTheTwentyFiveNames) {
