@@ -48,7 +48,7 @@ constexpr std::array kItems{
     Item{"window", "height", nullptr, &LiveSettings::windowHeight, nullptr, 1, 16384},
 };
 
-constexpr std::uintmax_t kLargestFile = 64 * 1024;
+constexpr std::uintmax_t kLargestFile = std::uintmax_t{64} * 1024;
 
 struct Reading {
     LiveSettings settings;

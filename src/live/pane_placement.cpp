@@ -11,9 +11,8 @@ PanePlacement PanePlacement::fit(int windowWidth, int windowHeight, int paneWidt
     return {(windowWidth - width) / 2, (windowHeight - height) / 2, scale, width, height};
 }
 
-WindowSize boundedWindowSize(WindowSize wanted, WindowSize pane, WindowSize usable) {
-    return {std::max(pane.width, std::min(wanted.width, usable.width)),
-            std::max(pane.height, std::min(wanted.height, usable.height))};
+WindowSize boundedWindowSize(WindowSize wanted, WindowSize usable) {
+    return {std::min(wanted.width, usable.width), std::min(wanted.height, usable.height)};
 }
 
 }  // namespace orv::live

@@ -23,8 +23,8 @@ struct WindowSize {
     bool operator==(const WindowSize&) const = default;
 };
 
-// The size to open the window at: the wanted size held inside the display's usable area, and
-// never smaller than the pane at 1x, which wins where the display is smaller still.
-WindowSize boundedWindowSize(WindowSize wanted, WindowSize pane, WindowSize usable);
+// The size to open the window at: the wanted size held inside the display's usable area. A
+// window smaller than the pane stays allowed: it shows the pane's middle.
+WindowSize boundedWindowSize(WindowSize wanted, WindowSize usable);
 
 }  // namespace orv::live

@@ -2,8 +2,6 @@
 
 #include <SDL.h>
 
-#include <algorithm>
-
 #include "live/sound_server.h"
 
 namespace orv::live {
@@ -25,14 +23,11 @@ PaneWindow::PaneWindow(int width, int height, int paneWidth, int paneHeight)
     }
     // A size saved on a larger desktop (or typed by hand) must not make a window off the
     // screen whose surface alone takes gigabytes.
-    SDL_Rect usable{};
+    SDL_Rect usable{0, 0, width, height};  // the size asked for, where SDL knows no display size
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0) {
         SDL_GetDisplayBounds(0, &usable);
     }
-    const WindowSize pane{paneWidth, paneHeight};
-    const WindowSize bounded = usable.w > 0 && usable.h > 0
-                                   ? boundedWindowSize({width, height}, pane, {usable.w, usable.h})
-                                   : WindowSize{width, height};
+    const WindowSize bounded = boundedWindowSize({width, height}, {usable.w, usable.h});
     sizeWasBounded_ = bounded != WindowSize{width, height};
     window_ = SDL_CreateWindow("Orvanta 2", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                bounded.width, bounded.height, SDL_WINDOW_RESIZABLE);
@@ -41,11 +36,7 @@ PaneWindow::PaneWindow(int width, int height, int paneWidth, int paneHeight)
         SDL_Quit();
         throw LiveError("cannot open a window: " + reason);
     }
-    SDL_SetWindowMinimumSize(window_, paneWidth, paneHeight);
-    if (usable.w > 0 && usable.h > 0) {
-        SDL_SetWindowMaximumSize(window_, std::max(paneWidth, usable.w),
-                                 std::max(paneHeight, usable.h));
-    }
+    SDL_SetWindowMaximumSize(window_, usable.w, usable.h);
     resized();
 }
 

@@ -14,8 +14,8 @@ namespace orv::live {
 // placement's whole-number scale. Drawn through the window's own surface, no GPU needed.
 class PaneWindow {
   public:
-    // Throws LiveError when there is no display to open it on. The size is held to what the
-    // display can show (boundedWindowSize), also when the user resizes the window.
+    // Throws LiveError when there is no display to open it on. The size is held to the
+    // display's usable area (boundedWindowSize), also when the user resizes the window.
     PaneWindow(int width, int height, int paneWidth, int paneHeight);
     ~PaneWindow();
     PaneWindow(const PaneWindow&) = delete;
