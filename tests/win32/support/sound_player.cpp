@@ -9,10 +9,8 @@ SoundPlayer::~SoundPlayer() {
 }
 
 bool SoundPlayer::playLevel(std::uint8_t level) {
-    // A minute, looped: Wine's player can leave a gap of silence at the loop's seam, and a
-    // test that starts a level never runs long enough to reach it.
-    constexpr DWORD kSeconds = 60;
-    return play(std::vector<std::uint8_t>(kSampleRate * kSeconds, level));
+    // One second, looped: long enough that the loop seam costs nothing.
+    return play(std::vector<std::uint8_t>(kSampleRate, level));
 }
 
 bool SoundPlayer::useDevice(std::wstring_view name) {
