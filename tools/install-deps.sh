@@ -16,8 +16,10 @@ packages=(
     python3 python3-pil fonts-liberation imagemagick sox xdotool
     # the Windows packages (cpack: zip and NSIS installer) and their checks
     nsis unzip
-    # installing the native Linux programs: man pages and the desktop entry's check
-    help2man desktop-file-utils
+    # installing the native Linux programs: man pages, checks of the desktop entry and AppStream data
+    help2man desktop-file-utils appstream
+    # the Debian package of the native programs: its dependencies and its check
+    dpkg-dev lintian
     # source formatting and static analysis
     clang-format clang-tidy
     # the native Linux programs: sound files, resampling, PNG, options, settings file,

@@ -41,7 +41,7 @@ Examples:
   orvanta2-render song.flac song.mp4
   orvanta2-render --style Точечный --scheme 8 --zoom 2 --scale 2 song.ogg song.webm
   orvanta2-render --from 30 --to 40 --grid voice.wav frames/f%05d.png
-  orvanta2-render --scheme 11 --colours 1=#ff0000,#ff4000,#ff8000,#ffc000,#ffff00,#c0ff00,#80ff00,#40ff00,#00ff00,#00ff40,#00ff80,#00ffc0,#00ffff,#00c0ff,#0080ff,#0040ff tone.wav tone.gif
+  orvanta2-render --scheme 11 --colours @my-colours.txt tone.wav tone.gif
   orvanta2-render song.mp3 - | ffplay -f rawvideo -pixel_format rgb24 -video_size 260x260 -
 
 The ffmpeg program is looked for on PATH. Exit status: 0 when the output is written, 1 when
