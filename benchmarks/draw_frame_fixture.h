@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <numbers>
 
-#include "display/block_drawing.h"
-#include "display/custom_colours.h"
-#include "display/raster_canvas.h"
+#include "engine/drawing/block_drawing.h"
+#include "engine/drawing/custom_colours.h"
+#include "engine/drawing/raster_canvas.h"
 
 namespace orv::bench {
 
@@ -24,11 +24,11 @@ struct DrawFrameFixture {
     }
     void DrawFrame() { drawing.draw(block, settings); }
 
-    display::DrawSettings settings;
-    display::CustomColours custom;
-    display::RasterCanvas pane;
-    display::Block block{};
-    display::BlockDrawing drawing{pane, custom};
+    drawing::DrawSettings settings;
+    drawing::CustomColours custom;
+    drawing::RasterCanvas pane;
+    drawing::Block block{};
+    drawing::BlockDrawing drawing{pane, custom};
 };
 
 }  // namespace orv::bench

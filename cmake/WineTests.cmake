@@ -1,6 +1,6 @@
 # Windows-side tests of the cross build, run under Wine in the private test environment of
 # tools/wine-env (Xvfb, a PulseAudio null sink in the program's own format, a Wine prefix
-# of its own). Included by tests/win32 and tests/e2e.
+# of its own). Included by tests/windows/win32 and tests/windows/e2e.
 #
 #   orvanta_add_wine_gtest(<target> [<source>...])
 #       Builds a Windows GoogleTest program (gtest_main and gmock linked, -static) and

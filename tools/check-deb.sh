@@ -12,5 +12,5 @@ cmake --preset release >/dev/null
 cmake --build --preset release
 (cd build/release && cpack -G DEB)
 package=(build/release/orvanta2_*.deb)
-"$root/tests/install/check_install.sh" --deb "${package[0]}"
+"$root/tests/linux/install/check_install.sh" --deb "${package[0]}"
 echo "check-deb: ${package[0]} is clean"

@@ -5,7 +5,7 @@
 #                         compiled as in BUILD/compile_commands.json, the Windows layer as the
 #                         mingw-w64 build compiles it (configured, not built, in BUILD/win32-tidy);
 #   lint.sh layers [DIR]  no folder of src/ (of DIR's, else the repository's) includes a folder
-#                         above it (docs/architecture.md).
+#                         above it or of another program (docs/architecture.md).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -19,24 +19,29 @@ sources() {
     fi
 }
 
-# What the code of each folder of src/ may include besides its own folder: only the layers below
-# it (the forms of the program also each other, in this order). The Windows layer, on top, may
-# include all.
+# What the code of each folder of src/ (a program's folder and a layer, "engine/drawing") may
+# include besides its own folder: only the layers below it. The engine knows no program; the
+# Windows program's forms include each other in this order, and its Win32 layer, on top, all of
+# the Windows program; the Linux programs build on the engine and their own shared folders.
+pixels="engine/pixels"
+program="windows/forms engine/drawing engine/blocks windows/capture windows/settings $pixels"
 declare -A may_include=(
-    [pixels]=""
-    [settings]=""
-    [display]="pixels"
-    [capture]=""
-    [sound]=""
-    [forms]="pixels"
-    [frontend]="display sound pixels"
-    [mainwindow]="forms display capture settings pixels"
-    [coloureditor]="forms display settings pixels"
-    [skinchooser]="forms display capture settings pixels mainwindow"
-    [about]="forms mainwindow"
-    [app]="forms display capture settings pixels mainwindow coloureditor skinchooser about"
-    [render]="display sound frontend pixels"
-    [live]="display sound frontend pixels"
+    [engine/pixels]=""
+    [engine/blocks]=""
+    [engine/drawing]="$pixels engine/blocks"
+    [windows/settings]=""
+    [windows/capture]="engine/blocks"
+    [windows/forms]="$pixels"
+    [windows/mainwindow]="$program"
+    [windows/coloureditor]="windows/forms engine/drawing windows/settings $pixels"
+    [windows/skinchooser]="$program windows/mainwindow"
+    [windows/about]="windows/forms windows/mainwindow"
+    [windows/app]="$program windows/mainwindow windows/coloureditor windows/skinchooser windows/about"
+    [windows/win32]="$program windows/mainwindow windows/coloureditor windows/skinchooser windows/about windows/app engine/blocks"
+    [linux/sound_files]="engine/blocks"
+    [linux/command_line]="engine/drawing $pixels"
+    [linux/render]="engine/drawing engine/blocks $pixels linux/sound_files linux/command_line"
+    [linux/live]="engine/drawing engine/blocks $pixels linux/command_line"
 )
 
 # Prints every include of a folder of src/ that its layer does not allow. The build's include
@@ -44,13 +49,12 @@ declare -A may_include=(
 wrong_includes() {
     local file folder included
     while read -r file; do
-        folder="${file#src/}"
-        folder="${folder%%/*}"
+        folder="$(cut -d/ -f2,3 <<<"$file")"
         [[ -v "may_include[$folder]" ]] || continue
         while read -r included; do
             [[ -d "src/$included" && "$included" != "$folder" ]] || continue
             [[ " ${may_include[$folder]} " == *" $included "* ]] || echo "$file includes $included/"
-        done < <(sed -n 's|^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]\([^/">]*\)/.*|\1|p' "$file")
+        done < <(sed -n 's|^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]\([^/">]*/[^/">]*\)/.*|\1|p' "$file")
     done < <(sources 'src/*.cpp' 'src/*.h' 'src/*.inc')
 }
 
@@ -81,9 +85,9 @@ case "${1:-}" in
         configure_windows "$windows"
         # clang-tidy's own chatter (counts of warnings it suppressed) is not a finding.
         findings="$({
-            sources 'src/*.cpp' | grep -v '^src/platform/win32/' |
+            sources 'src/*.cpp' | grep -v '^src/windows/win32/' |
                 xargs -P "$(nproc)" -n 4 clang-tidy -p "$2" --quiet
-            sources 'src/platform/win32/*.cpp' |
+            sources 'src/windows/win32/*.cpp' |
                 xargs -P "$(nproc)" -n 4 clang-tidy -p "$windows" --quiet "${windows_args[@]}"
         } 2>&1 |
             grep -v -E '^[0-9]+ warnings? generated\.$|^Suppressed [0-9]+ warnings|^Use -header-filter' ||

@@ -10,7 +10,7 @@ live_build() {
     cmake --preset bench -B "$dir" >"$dir.configure.log" 2>&1 ||
         { cat "$dir.configure.log" >&2; return 1; }
     cmake --build "$dir" --target orvanta2-live >/dev/null
-    live_program="$dir/src/live/orvanta2-live"
+    live_program="$dir/src/linux/live/orvanta2-live"
 }
 
 # live_session_start WORK: starts the servers in WORK/env, takes their variables into this

@@ -14,6 +14,6 @@ trap 'rm -rf "$work"' EXIT
 ffmpeg -v error -f lavfi \
     -i "aevalsrc=(0.3*sin(2*PI*220*t)+0.2*sin(2*PI*277*t)+0.2*sin(2*PI*330*t))*(0.4+0.6*abs(sin(PI*t/2)))+0.25*sin(2*PI*(1800-300*t)*t):s=22050:d=3" \
     -c:a pcm_s16le "$work/demo.wav"
-"$build/src/render/orvanta2-render" --quiet --overwrite --style "Кольца" --scheme "Радужный" \
+"$build/src/linux/render/orvanta2-render" --quiet --overwrite --style "Кольца" --scheme "Радужный" \
     --zoom 2 "$work/demo.wav" "$root/docs/render-demo.gif"
 echo "wrote docs/render-demo.gif"

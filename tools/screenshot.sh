@@ -28,7 +28,7 @@ if [[ -z $exe ]]; then
     cmake --preset windows -B "$dir" >"$dir.configure.log" 2>&1 ||
         { cat "$dir.configure.log" >&2; exit 1; }
     cmake --build "$dir" --target orvanta2 orvanta2_skins >/dev/null
-    exe="$dir/src/platform/win32/orvanta2.exe"
+    exe="$dir/src/windows/orvanta2.exe"
 fi
 [[ -f $exe ]] || { echo "screenshot: no program at $exe" >&2; exit 1; }
 

@@ -9,8 +9,9 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 check() {
     local from="$1" line="$2" refused="$3" tree="$work/$RANDOM$RANDOM"
-    mkdir -p "$tree/src/$from" "$tree/src/pixels" "$tree/src/forms" "$tree/src/display" \
-        "$tree/src/mainwindow" "$tree/src/app" "$tree/src/platform/win32"
+    mkdir -p "$tree/src/$from" "$tree/src/engine/pixels" "$tree/src/engine/drawing" \
+        "$tree/src/windows/forms" "$tree/src/windows/mainwindow" "$tree/src/windows/app" \
+        "$tree/src/windows/win32" "$tree/src/linux/live"
     printf '#pragma once\n%s\n' "$line" >"$tree/src/$from/probe.h"
     local output status=0
     output="$("$lint" layers "$tree" 2>&1)" || status=$?
@@ -21,19 +22,23 @@ check() {
     fi
 }
 
-#     folder          include                            refused
-check display         '#include "pixels/colour.h"'       no
-check display         '#include "forms/form.h"'          yes
-check display         '#include <mainwindow/skin.h>'     yes
-check display         '  #  include "app/program.h"'     yes
-check display         '#include "display/canvas.h"'      no
-check display         '#include <vector>'                no
-check forms           '#include "display/canvas.h"'      yes
-check capture         '#include "forms/platform.h"'      yes
-check mainwindow      '#include "app/program.h"'         yes
-check mainwindow      '#include "forms/form.h"'          no
-check app             '#include "mainwindow/skin.h"'     no
-check platform/win32  '#include "app/program.h"'         no
+#     folder              include                                       refused
+check engine/drawing      '#include "engine/pixels/colour.h"'           no
+check engine/drawing      '#include "windows/forms/form.h"'             yes
+check engine/drawing      '#include <windows/mainwindow/skin.h>'        yes
+check engine/drawing      '  #  include "windows/app/program.h"'        yes
+check engine/drawing      '#include "linux/live/live_viewer.h"'         yes
+check engine/drawing      '#include "engine/drawing/canvas.h"'          no
+check engine/drawing      '#include <vector>'                           no
+check windows/forms       '#include "engine/drawing/canvas.h"'          yes
+check windows/capture     '#include "windows/forms/platform.h"'         yes
+check windows/mainwindow  '#include "windows/app/program.h"'            yes
+check windows/mainwindow  '#include "windows/forms/form.h"'             no
+check windows/app         '#include "windows/mainwindow/skin.h"'        no
+check windows/win32       '#include "windows/app/program.h"'            no
+check windows/win32       '#include "linux/live/live_viewer.h"'         yes
+check linux/live          '#include "windows/mainwindow/skin.h"'        yes
+check linux/live          '#include "engine/drawing/canvas.h"'          no
 
 [[ "$failures" -eq 0 ]] || exit 1
 echo "all cases passed"

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "pixels/raster_view.h"
+#include "engine/pixels/raster_view.h"
 
 namespace orv::testing {
 

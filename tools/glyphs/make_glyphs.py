@@ -4,9 +4,9 @@
 The pane's font is Courier New 9.75 pt at 96 dpi, that is 13 pixels to the em. Liberation Mono
 has the same metrics, so it is rendered here at 13 px without anti-aliasing, one cell per
 character (the font's advance by its ascent plus descent), and written out as a C++ table that
-src/display/glyph_font.cpp includes. The output is committed; run this again only to change it:
+src/engine/drawing/glyph_font.h includes. The output is committed; run this again only to change it:
 
-    /usr/bin/python3 tools/glyphs/make_glyphs.py > src/display/glyphs_courier13.inc
+    /usr/bin/python3 tools/glyphs/make_glyphs.py > src/engine/drawing/glyphs_courier13.inc
 
 Needs Pillow (Debian: python3-pil) and the Liberation fonts (fonts-liberation).
 """

@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <string>
 
-#include "app/program.h"
-#include "platform/win32/win32.h"
-#include "settings/settings_store.h"
+#include "windows/app/program.h"
+#include "windows/settings/settings_store.h"
+#include "windows/win32/win32.h"
 
 namespace {
 

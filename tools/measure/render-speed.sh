@@ -12,7 +12,7 @@ mkdir -p "$work"
 
 cmake --preset bench >/dev/null
 cmake --build "$root/build/bench" --target orvanta2-render >/dev/null
-render="$root/build/bench/src/render/orvanta2-render"
+render="$root/build/bench/src/linux/render/orvanta2-render"
 
 # A sound that keeps every style busy: two sweeping tones and a pulsing noise, 44.1 kHz stereo.
 sound="$work/sound-$seconds.wav"

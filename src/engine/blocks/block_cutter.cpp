@@ -1,13 +1,16 @@
-#include "sound/block_cutter.h"
+#include "engine/blocks/block_cutter.h"
 
 #include <algorithm>
 
-#include "sound/sample_conversion.h"
+#include "engine/blocks/sample_conversion.h"
 
-namespace orv::sound {
+namespace orv::blocks {
+namespace {
+constexpr auto kWhole = static_cast<std::size_t>(kBlockSamples);
+}  // namespace
 
 BlockCutter::BlockCutter(std::size_t expectedChunk) {
-    samples_.reserve(expectedChunk + kBlockSamples);
+    samples_.reserve(expectedChunk + kWhole);
 }
 
 void BlockCutter::append(std::span<const float> mono) {
@@ -21,10 +24,9 @@ void BlockCutter::append(std::span<const float> mono) {
 }
 
 bool BlockCutter::takeWhole(Block& block) {
-    if (queued() < kBlockSamples) return false;
-    std::copy_n(samples_.begin() + static_cast<std::ptrdiff_t>(start_), kBlockSamples,
-                block.begin());
-    start_ += kBlockSamples;
+    if (queued() < kWhole) return false;
+    std::copy_n(samples_.begin() + static_cast<std::ptrdiff_t>(start_), kWhole, block.begin());
+    start_ += kWhole;
     return true;
 }
 
@@ -38,4 +40,4 @@ bool BlockCutter::takeRest(Block& block) {
     return true;
 }
 
-}  // namespace orv::sound
+}  // namespace orv::blocks

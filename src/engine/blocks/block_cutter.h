@@ -6,10 +6,9 @@
 #include <span>
 #include <vector>
 
-namespace orv::sound {
+#include "engine/blocks/sound_block.h"
 
-inline constexpr std::size_t kBlockSamples = 256;
-using Block = std::array<std::uint8_t, kBlockSamples>;
+namespace orv::blocks {
 
 // Cuts a stream of samples into consecutive blocks of 256, as the live program records them.
 // Samples are queued as they come (converted to the program's 8 bits) and taken out a block at a
@@ -30,4 +29,4 @@ class BlockCutter {
     std::size_t start_ = 0;
 };
 
-}  // namespace orv::sound
+}  // namespace orv::blocks

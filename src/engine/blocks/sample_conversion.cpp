@@ -1,10 +1,10 @@
-#include "sound/sample_conversion.h"
+#include "engine/blocks/sample_conversion.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 
-namespace orv::sound {
+namespace orv::blocks {
 
 std::uint8_t toProgramSample(float s) {
     if (std::isnan(s)) return kSilence;
@@ -24,4 +24,4 @@ std::size_t averageChannels(std::span<const float> frames, int channels, std::sp
     return count;
 }
 
-}  // namespace orv::sound
+}  // namespace orv::blocks

@@ -3,11 +3,9 @@
 #include <cstdint>
 #include <span>
 
-namespace orv::sound {
+#include "engine/blocks/sound_block.h"
 
-// The rate and silence of what the live program records: 8-bit unsigned mono at 11025 Hz.
-inline constexpr int kProgramRate = 11025;
-inline constexpr std::uint8_t kSilence = 128;
+namespace orv::blocks {
 
 // One sample of a sound file (full scale -1..1) as the live program records it:
 //     u = min(floor(128 + 128 * s + 0.5), 255), s first held within -1..1,
@@ -20,4 +18,4 @@ std::uint8_t toProgramSample(float s);
 // frames.size() / channels samples; returns how many were written.
 std::size_t averageChannels(std::span<const float> frames, int channels, std::span<float> mono);
 
-}  // namespace orv::sound
+}  // namespace orv::blocks

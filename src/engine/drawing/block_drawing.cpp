@@ -1,10 +1,10 @@
-#include "display/block_drawing.h"
+#include "engine/drawing/block_drawing.h"
 
 #include <utility>
 
-#include "display/styles.h"
+#include "engine/drawing/styles.h"
 
-namespace orv::display {
+namespace orv::drawing {
 namespace {
 
 constexpr double kAngleStep = 0.05;
@@ -46,4 +46,4 @@ void BlockDrawing::drawWith(const Block& block, const Settings& settingsNow) {
     }
 }
 
-}  // namespace orv::display
+}  // namespace orv::drawing

@@ -4,14 +4,14 @@
 #include <cstdint>
 #include <functional>
 
-#include "display/canvas.h"
-#include "display/custom_colours.h"
-#include "display/level_colours.h"
+#include "engine/blocks/sound_block.h"
+#include "engine/drawing/canvas.h"
+#include "engine/drawing/custom_colours.h"
+#include "engine/drawing/level_colours.h"
 
-namespace orv::display {
+namespace orv::drawing {
 
-inline constexpr int kBlockSamples = 256;
-using Block = std::array<std::uint8_t, kBlockSamples>;  // one block, 128 = silence
+using blocks::Block;
 
 // What a block is drawn with.
 struct DrawSettings {
@@ -59,4 +59,4 @@ class BlockDrawing {
     LevelColours levels_;
 };
 
-}  // namespace orv::display
+}  // namespace orv::drawing

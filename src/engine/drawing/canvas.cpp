@@ -1,8 +1,8 @@
-#include "display/canvas.h"
+#include "engine/drawing/canvas.h"
 
 #include <algorithm>
 
-namespace orv::display {
+namespace orv::drawing {
 
 void Canvas::cls() {
     fill(backColour_);
@@ -56,4 +56,4 @@ void Canvas::setDrawWidth(int width) {
     drawWidth_ = std::clamp(width, kMinDrawWidth, kMaxDrawWidth);
 }
 
-}  // namespace orv::display
+}  // namespace orv::drawing

@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "pixels/colour.h"
+#include "engine/pixels/colour.h"
 
-namespace orv::display {
+namespace orv::drawing {
 
 using pixels::Colour;
 
@@ -81,4 +81,4 @@ class Canvas {
     int drawWidth_ = kMinDrawWidth;
 };
 
-}  // namespace orv::display
+}  // namespace orv::drawing

@@ -1,9 +1,9 @@
-#include "display/colour_schemes.h"
+#include "engine/drawing/colour_schemes.h"
 
 #include <algorithm>
 #include <array>
 
-namespace orv::display {
+namespace orv::drawing {
 namespace {
 
 constexpr Colour rgb(int r, int g, int b) {
@@ -87,4 +87,4 @@ int bandOf(int level, std::span<const int> uppers) {
     return band == uppers.end() ? -1 : static_cast<int>(band - uppers.begin());
 }
 
-}  // namespace orv::display
+}  // namespace orv::drawing

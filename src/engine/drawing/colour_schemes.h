@@ -2,9 +2,9 @@
 
 #include <span>
 
-#include "pixels/colour.h"
+#include "engine/pixels/colour.h"
 
-namespace orv::display {
+namespace orv::drawing {
 
 using pixels::Colour;
 
@@ -29,4 +29,4 @@ int userSchemeOf(int entry);
 // the last bound).
 int bandOf(int level, std::span<const int> uppers);
 
-}  // namespace orv::display
+}  // namespace orv::drawing

@@ -1,10 +1,10 @@
-#include "display/custom_colours.h"
+#include "engine/drawing/custom_colours.h"
 
 #include <charconv>
 #include <cstdint>
 #include <utility>
 
-namespace orv::display {
+namespace orv::drawing {
 namespace {
 
 struct Converted {
@@ -51,4 +51,4 @@ Colour CustomColours::colourOf(const Cell& cell, int b) {
     return converted.ok ? converted.value : kDefaultCustomColours.at(b);
 }
 
-}  // namespace orv::display
+}  // namespace orv::drawing

@@ -4,9 +4,9 @@
 #include <string>
 #include <variant>
 
-#include "pixels/colour.h"
+#include "engine/pixels/colour.h"
 
-namespace orv::display {
+namespace orv::drawing {
 
 using pixels::Colour;
 
@@ -55,4 +55,4 @@ class CustomColours {
     std::array<std::array<Cell, kBands>, kSchemes> cells_{};
 };
 
-}  // namespace orv::display
+}  // namespace orv::drawing

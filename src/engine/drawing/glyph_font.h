@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-namespace orv::display::glyphs {
+namespace orv::drawing::glyphs {
 
 // The pane's font: "Courier New" at 13 pixels, as 1-bit masks of the printable ASCII characters.
-#include "display/glyphs_courier13.inc"
+#include "engine/drawing/glyphs_courier13.inc"
 
 // The rows of a character's glyph, or nullptr for a character the table does not hold.
 inline const std::uint8_t* rowsOf(char c) {
@@ -13,4 +13,4 @@ inline const std::uint8_t* rowsOf(char c) {
     return index >= 0 && index < kGlyphCount ? kGlyphRows[index] : nullptr;
 }
 
-}  // namespace orv::display::glyphs
+}  // namespace orv::drawing::glyphs

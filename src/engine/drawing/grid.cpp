@@ -1,9 +1,9 @@
-#include "display/grid.h"
+#include "engine/drawing/grid.h"
 
 #include <algorithm>
 #include <cstddef>
 
-namespace orv::display {
+namespace orv::drawing {
 
 void paintGrid(std::span<std::uint32_t> pixels, int width, int height) {
     if (width <= 0 || height <= 0 ||
@@ -28,4 +28,4 @@ void paintGrid(std::span<std::uint32_t> pixels, int width, int height) {
     }
 }
 
-}  // namespace orv::display
+}  // namespace orv::drawing

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <span>
 
-#include "pixels/colour.h"
+#include "engine/pixels/colour.h"
 
-namespace orv::display {
+namespace orv::drawing {
 
 // The grid the window shows over the pane, never drawn into the picture: lines 1..26 each way,
 // line k at 10k - 2 (8, 18, ..., 258), running from 0 to 256 both ends included.
@@ -20,4 +20,4 @@ constexpr int gridLineAt(int k) {
 // grid lines paint it; what falls outside the picture is dropped.
 void paintGrid(std::span<std::uint32_t> pixels, int width, int height);
 
-}  // namespace orv::display
+}  // namespace orv::drawing

@@ -1,8 +1,8 @@
-#include "display/level_colours.h"
+#include "engine/drawing/level_colours.h"
 
-#include "display/colour_schemes.h"
+#include "engine/drawing/colour_schemes.h"
 
-namespace orv::display {
+namespace orv::drawing {
 namespace {
 
 constexpr int kHighestLevel = 256;
@@ -26,4 +26,4 @@ Colour LevelColours::LevelColor(int level, int scheme) const {
     return entry.bands[static_cast<std::size_t>(band)];
 }
 
-}  // namespace orv::display
+}  // namespace orv::drawing

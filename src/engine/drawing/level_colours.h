@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "display/custom_colours.h"
+#include "engine/drawing/custom_colours.h"
 
-namespace orv::display {
+namespace orv::drawing {
 
 // Turns a sample's level into the colour it is drawn in under one entry of the colour list.
 class LevelColours {
@@ -23,4 +23,4 @@ class LevelColours {
     const CustomColours& customColours_;
 };
 
-}  // namespace orv::display
+}  // namespace orv::drawing

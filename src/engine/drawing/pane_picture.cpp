@@ -1,4 +1,4 @@
-#include "frontend/pane_picture.h"
+#include "engine/drawing/pane_picture.h"
 
 #include <algorithm>
 #include <array>
@@ -6,10 +6,10 @@
 #include <cstddef>
 #include <cstring>
 
-#include "display/grid.h"
-#include "pixels/colour.h"
+#include "engine/drawing/grid.h"
+#include "engine/pixels/colour.h"
 
-namespace orv::frontend {
+namespace orv::drawing {
 namespace {
 
 static_assert(std::endian::native == std::endian::little, "the RGB packing assumes little-endian");
@@ -40,7 +40,7 @@ std::span<const std::uint32_t> PanePicture::compose(std::span<const std::uint32_
     std::span<const std::uint32_t> picture = pane;
     if (grid_) {
         std::copy(pane.begin(), pane.end(), gridded_.begin());
-        display::paintGrid(gridded_, paneWidth_, paneHeight_);
+        drawing::paintGrid(gridded_, paneWidth_, paneHeight_);
         picture = gridded_;
     }
     if (scale_ > 1) {
@@ -84,4 +84,4 @@ void scaleNearest(std::span<const std::uint32_t> from, int width, int height, in
     }
 }
 
-}  // namespace orv::frontend
+}  // namespace orv::drawing

@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-namespace orv::frontend {
+namespace orv::drawing {
 
 // The pane as the window shows it, for an output: the grid drawn over a copy (never into the
 // pane) and every pixel made a square of scale x scale. Keeps its buffers, so making a picture
@@ -37,4 +37,4 @@ class PanePicture {
 void scaleNearest(std::span<const std::uint32_t> from, int width, int height, int scale,
                   std::span<std::uint32_t> to);
 
-}  // namespace orv::frontend
+}  // namespace orv::drawing

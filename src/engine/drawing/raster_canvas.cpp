@@ -1,4 +1,4 @@
-#include "display/raster_canvas.h"
+#include "engine/drawing/raster_canvas.h"
 
 #include <algorithm>
 #include <array>
@@ -7,9 +7,9 @@
 #include <limits>
 #include <utility>
 
-#include "display/glyph_font.h"
+#include "engine/drawing/glyph_font.h"
 
-namespace orv::display {
+namespace orv::drawing {
 namespace {
 
 // Far enough outside any pane to be invisible, near enough that squares of it fit in 64 bits.
@@ -351,4 +351,4 @@ float RasterCanvas::textHeight() const {
     return static_cast<float>(glyphs::kGlyphHeight);
 }
 
-}  // namespace orv::display
+}  // namespace orv::drawing

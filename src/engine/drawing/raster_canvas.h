@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "display/canvas.h"
-#include "pixels/raster_view.h"
+#include "engine/drawing/canvas.h"
+#include "engine/pixels/raster_view.h"
 
-namespace orv::display {
+namespace orv::drawing {
 
 // The pane as a pixel buffer in memory, shown by the picture box as a 32-bit top-down bitmap.
 //
@@ -90,4 +90,4 @@ class RasterCanvas final : public Canvas, public pixels::RasterSource {
     std::vector<Run> above_;
 };
 
-}  // namespace orv::display
+}  // namespace orv::drawing

@@ -1,8 +1,8 @@
-#include "display/style_names.h"
+#include "engine/drawing/style_names.h"
 
 #include <array>
 
-namespace orv::display {
+namespace orv::drawing {
 namespace {
 
 using namespace std::string_view_literals;
@@ -31,4 +31,4 @@ std::span<const std::string_view> schemeNames() {
     return kSchemeNames;
 }
 
-}  // namespace orv::display
+}  // namespace orv::drawing

@@ -1,10 +1,10 @@
-#include "display/styles.h"
+#include "engine/drawing/styles.h"
 
 #include <charconv>
 #include <cmath>
 #include <string_view>
 
-namespace orv::display {
+namespace orv::drawing {
 namespace {
 
 // Whole-number coordinates are worked out in 16 bits, the rest in double; the pane takes floats.
@@ -173,4 +173,4 @@ const std::array<Style, 25>& styles() {
     return kStyles;
 }
 
-}  // namespace orv::display
+}  // namespace orv::drawing

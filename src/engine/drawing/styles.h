@@ -4,10 +4,10 @@
 #include <cmath>
 #include <cstdint>
 
-#include "display/canvas.h"
-#include "display/level_colours.h"
+#include "engine/drawing/canvas.h"
+#include "engine/drawing/level_colours.h"
 
-namespace orv::display {
+namespace orv::drawing {
 
 // One sample as the styles see it: its index, its value and its polar point, whose offsets
 // from the centre only the styles that draw it work out.
@@ -35,4 +35,4 @@ using Style = void (*)(StyleContext& context, const Sample& sample);
 // The drawing of each entry of the style list, by index.
 const std::array<Style, 25>& styles();
 
-}  // namespace orv::display
+}  // namespace orv::drawing

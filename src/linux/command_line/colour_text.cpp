@@ -1,4 +1,4 @@
-#include "frontend/colour_text.h"
+#include "linux/command_line/colour_text.h"
 
 #include <cctype>
 #include <charconv>
@@ -7,9 +7,9 @@
 #include <system_error>
 #include <vector>
 
-#include "frontend/option_error.h"
+#include "linux/command_line/option_error.h"
 
-namespace orv::frontend {
+namespace orv::command_line {
 namespace {
 
 constexpr std::string_view kSpecForm = "N=C1,...,C16 (N the user scheme 1..4, C as #RRGGBB)";
@@ -29,7 +29,7 @@ std::vector<std::string_view> splitColours(std::string_view text) {
 
 }  // namespace
 
-std::optional<display::Colour> parseColour(std::string_view text) {
+std::optional<drawing::Colour> parseColour(std::string_view text) {
     if (!text.empty() && text.front() == '#') text.remove_prefix(1);
     if (text.size() != 6) return std::nullopt;
     for (const char c : text) {
@@ -40,10 +40,10 @@ std::optional<display::Colour> parseColour(std::string_view text) {
     const unsigned r = (rgb >> 16U) & 0xFFU;
     const unsigned g = (rgb >> 8U) & 0xFFU;
     const unsigned b = rgb & 0xFFU;
-    return static_cast<display::Colour>(r | (g << 8U) | (b << 16U));
+    return static_cast<drawing::Colour>(r | (g << 8U) | (b << 16U));
 }
 
-void setUserScheme(display::CustomColours& colours, std::string_view spec, std::string_view where) {
+void setUserScheme(drawing::CustomColours& colours, std::string_view spec, std::string_view where) {
     const auto fail = [&](const std::string& reason) {
         throw OptionError(std::string(where) + ": " + reason);
     };
@@ -53,19 +53,19 @@ void setUserScheme(display::CustomColours& colours, std::string_view spec, std::
     }
     const int scheme = spec[0] - '1';
     const std::vector<std::string_view> parts = splitColours(spec.substr(equals + 1));
-    if (parts.size() != display::CustomColours::kBands) {
+    if (parts.size() != drawing::CustomColours::kBands) {
         fail("user scheme " + std::to_string(scheme + 1) + " needs 16 colours, not " +
              std::to_string(parts.size()));
     }
-    for (int band = 0; band < display::CustomColours::kBands; ++band) {
+    for (int band = 0; band < drawing::CustomColours::kBands; ++band) {
         const std::string_view part = parts[static_cast<std::size_t>(band)];
-        const std::optional<display::Colour> colour = parseColour(part);
+        const std::optional<drawing::Colour> colour = parseColour(part);
         if (!colour) fail("'" + std::string(part) + "' is not a colour (write it as #RRGGBB)");
         colours.set(scheme, band, *colour);
     }
 }
 
-void readUserSchemes(display::CustomColours& colours, const std::filesystem::path& file) {
+void readUserSchemes(drawing::CustomColours& colours, const std::filesystem::path& file) {
     // A folder opens as a stream that reads nothing, which would pass for an empty file.
     std::error_code ignored;
     if (std::filesystem::is_directory(file, ignored)) {
@@ -82,4 +82,4 @@ void readUserSchemes(display::CustomColours& colours, const std::filesystem::pat
     }
 }
 
-}  // namespace orv::frontend
+}  // namespace orv::command_line

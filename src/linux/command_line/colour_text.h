@@ -4,18 +4,18 @@
 #include <optional>
 #include <string_view>
 
-#include "display/custom_colours.h"
+#include "engine/drawing/custom_colours.h"
 
-namespace orv::frontend {
+namespace orv::command_line {
 
 // A colour written as #RRGGBB (or RRGGBB), as the program's 0x00BBGGRR.
-std::optional<display::Colour> parseColour(std::string_view text);
+std::optional<drawing::Colour> parseColour(std::string_view text);
 
 // Sets user schemes from "N=C1,C2,...,C16": N is the scheme (1..4), then the colours of its 16
 // level bands from the lowest, separated by commas or blanks. Throws OptionError saying where.
-void setUserScheme(display::CustomColours& colours, std::string_view spec, std::string_view where);
+void setUserScheme(drawing::CustomColours& colours, std::string_view spec, std::string_view where);
 
 // The same for every line of a text file; blank lines and lines starting with '#' are skipped.
-void readUserSchemes(display::CustomColours& colours, const std::filesystem::path& file);
+void readUserSchemes(drawing::CustomColours& colours, const std::filesystem::path& file);
 
-}  // namespace orv::frontend
+}  // namespace orv::command_line

@@ -1,8 +1,8 @@
-#include "frontend/command_line.h"
+#include "linux/command_line/command_line.h"
 
 #include <CLI/CLI.hpp>
 
-namespace orv::frontend {
+namespace orv::command_line {
 
 std::optional<int> parseCommandLine(CLI::App& app, int argc, const char* const* argv) {
     try {
@@ -14,4 +14,4 @@ std::optional<int> parseCommandLine(CLI::App& app, int argc, const char* const* 
     }
 }
 
-}  // namespace orv::frontend
+}  // namespace orv::command_line

@@ -6,7 +6,7 @@ namespace CLI {
 class App;
 }
 
-namespace orv::frontend {
+namespace orv::command_line {
 
 // The exit status of a command line that cannot be used, as Linux tools have it; failures while
 // running exit with 1.
@@ -16,4 +16,4 @@ inline constexpr int kUsageStatus = 2;
 // its reason with a hint to --help and gives kUsageStatus. Nothing when the program is to run.
 std::optional<int> parseCommandLine(CLI::App& app, int argc, const char* const* argv);
 
-}  // namespace orv::frontend
+}  // namespace orv::command_line

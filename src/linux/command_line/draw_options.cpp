@@ -1,16 +1,16 @@
-#include "frontend/draw_options.h"
+#include "linux/command_line/draw_options.h"
 
 #include <CLI/CLI.hpp>
 
 #include <iostream>
 #include <optional>
 
-#include "display/style_names.h"
-#include "frontend/colour_text.h"
-#include "frontend/name_lookup.h"
-#include "frontend/option_error.h"
+#include "engine/drawing/style_names.h"
+#include "linux/command_line/colour_text.h"
+#include "linux/command_line/name_lookup.h"
+#include "linux/command_line/option_error.h"
 
-namespace orv::frontend {
+namespace orv::command_line {
 namespace {
 
 // Choosing the sweeping style in the window unticks clearing and switches to the scheme made for
@@ -61,14 +61,14 @@ DrawOptions::DrawOptions(CLI::App& app, int defaultScheme) : defaultScheme_(defa
     app.add_flag_callback(
         "--list-styles",
         [] {
-            printEntries(std::cout, display::styleNames());
+            printEntries(std::cout, drawing::styleNames());
             throw CLI::Success();
         },
         "print the styles' numbers and names and exit");
     app.add_flag_callback(
         "--list-schemes",
         [] {
-            printEntries(std::cout, display::schemeNames());
+            printEntries(std::cout, drawing::schemeNames());
             throw CLI::Success();
         },
         "print the colour schemes' numbers and names and exit");
@@ -77,21 +77,21 @@ DrawOptions::DrawOptions(CLI::App& app, int defaultScheme) : defaultScheme_(defa
 Drawing DrawOptions::resolve() const {
     Drawing drawing;
     // A user scheme nobody has edited holds the default colours, as in the window.
-    for (int k = 0; k < display::CustomColours::kSchemes; ++k) {
-        for (int b = 0; b < display::CustomColours::kBands; ++b) {
+    for (int k = 0; k < drawing::CustomColours::kSchemes; ++k) {
+        for (int b = 0; b < drawing::CustomColours::kBands; ++b) {
             drawing.colours.set(k, b,
-                                display::kDefaultCustomColours.at(static_cast<std::size_t>(b)));
+                                drawing::kDefaultCustomColours.at(static_cast<std::size_t>(b)));
         }
     }
-    drawing.settings.style = lookUp(style_, display::styleNames(), "--style", "--list-styles");
+    drawing.settings.style = lookUp(style_, drawing::styleNames(), "--style", "--list-styles");
     const bool sweeping = drawing.settings.style == kSweepStyle;
     drawing.settings.scheme =
         scheme_.empty() ? (sweeping ? kSweepScheme : defaultScheme_)
-                        : lookUp(scheme_, display::schemeNames(), "--scheme", "--list-schemes");
+                        : lookUp(scheme_, drawing::schemeNames(), "--scheme", "--list-schemes");
     drawing.settings.clear = clear_ || (!noClear_ && !sweeping);
     drawing.settings.penWidth = zoom_;
     drawing.grid = grid_;
-    const std::optional<display::Colour> background = parseColour(background_);
+    const std::optional<drawing::Colour> background = parseColour(background_);
     if (!background) {
         throw OptionError("--background: '" + background_ +
                           "' is not a colour (write it as #RRGGBB)");
@@ -107,4 +107,4 @@ Drawing DrawOptions::resolve() const {
     return drawing;
 }
 
-}  // namespace orv::frontend
+}  // namespace orv::command_line

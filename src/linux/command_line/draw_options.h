@@ -3,20 +3,20 @@
 #include <string>
 #include <vector>
 
-#include "display/block_drawing.h"
-#include "display/custom_colours.h"
+#include "engine/drawing/block_drawing.h"
+#include "engine/drawing/custom_colours.h"
 
 namespace CLI {
 class App;
 }
 
-namespace orv::frontend {
+namespace orv::command_line {
 
 // How to draw, as the window's controls would have it set.
 struct Drawing {
-    display::DrawSettings settings;
-    display::CustomColours colours;
-    display::Colour background = 0;  // the pane's background, 0x00BBGGRR
+    drawing::DrawSettings settings;
+    drawing::CustomColours colours;
+    drawing::Colour background = 0;  // the pane's background, 0x00BBGGRR
     bool grid = false;               // the grid lines over the picture
 };
 
@@ -44,4 +44,4 @@ class DrawOptions {
     std::vector<std::string> colours_;
 };
 
-}  // namespace orv::frontend
+}  // namespace orv::command_line

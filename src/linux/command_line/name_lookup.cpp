@@ -1,4 +1,4 @@
-#include "frontend/name_lookup.h"
+#include "linux/command_line/name_lookup.h"
 
 #include <algorithm>
 #include <charconv>
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace orv::frontend {
+namespace orv::command_line {
 namespace {
 
 constexpr char32_t kCapitalA = U'А';
@@ -88,4 +88,4 @@ void printEntries(std::ostream& out, std::span<const std::string_view> names) {
     for (std::size_t i = 0; i < names.size(); ++i) out << i << '\t' << names[i] << '\n';
 }
 
-}  // namespace orv::frontend
+}  // namespace orv::command_line

@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-namespace orv::frontend {
+namespace orv::command_line {
 
 // The entry of a list named by its index ("3") or by its text ("Точечный"). Texts match
 // whatever their case and with ё written as е, as people type them.
@@ -17,4 +17,4 @@ std::string_view nearestEntry(std::string_view text, std::span<const std::string
 // Prints one entry a line: its index, a tab and its text.
 void printEntries(std::ostream& out, std::span<const std::string_view> names);
 
-}  // namespace orv::frontend
+}  // namespace orv::command_line

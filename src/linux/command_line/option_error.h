@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace orv::frontend {
+namespace orv::command_line {
 
 // A command-line option's value that cannot be used; the message is one line naming the option
 // (or the file it came from) and the reason.
@@ -11,4 +11,4 @@ class OptionError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-}  // namespace orv::frontend
+}  // namespace orv::command_line

@@ -1,10 +1,10 @@
-#include "frontend/time_text.h"
+#include "linux/command_line/time_text.h"
 
 #include <array>
 #include <charconv>
 #include <cstddef>
 
-namespace orv::frontend {
+namespace orv::command_line {
 namespace {
 
 constexpr std::size_t kMostParts = 3;  // hours, minutes, seconds
@@ -54,4 +54,4 @@ std::optional<double> parseTime(std::string_view text) {
     return seconds;
 }
 
-}  // namespace orv::frontend
+}  // namespace orv::command_line

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "display/block_drawing.h"
+#include "engine/drawing/block_drawing.h"
 
 namespace orv::live {
 
@@ -17,7 +17,7 @@ class BlockQueue {
     static constexpr std::size_t kCapacity = 128;  // about three seconds of sound
 
     // Writer side. False when the ring was full and the block was dropped.
-    bool push(const display::Block& block) {
+    bool push(const drawing::Block& block) {
         const std::size_t head = head_.load(std::memory_order_relaxed);
         if (head - tail_.load(std::memory_order_acquire) == kCapacity) {
             dropped_.fetch_add(1, std::memory_order_relaxed);
@@ -29,7 +29,7 @@ class BlockQueue {
     }
 
     // Reader side. False when no block is waiting.
-    bool pop(display::Block& block) {
+    bool pop(drawing::Block& block) {
         const std::size_t tail = tail_.load(std::memory_order_relaxed);
         if (tail == head_.load(std::memory_order_acquire)) {
             return false;
@@ -42,7 +42,7 @@ class BlockQueue {
     std::uint64_t dropped() const { return dropped_.load(std::memory_order_relaxed); }
 
   private:
-    std::array<display::Block, kCapacity> slots_{};
+    std::array<drawing::Block, kCapacity> slots_{};
     std::atomic<std::size_t> head_{0};
     std::atomic<std::size_t> tail_{0};
     std::atomic<std::uint64_t> dropped_{0};

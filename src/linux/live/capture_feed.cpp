@@ -1,4 +1,4 @@
-#include "live/capture_feed.h"
+#include "linux/live/capture_feed.h"
 
 #include <algorithm>
 #include <utility>

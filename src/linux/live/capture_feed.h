@@ -7,9 +7,9 @@
 #include <functional>
 #include <span>
 
-#include "display/block_drawing.h"
-#include "live/block_queue.h"
-#include "live/sound_server.h"
+#include "engine/drawing/block_drawing.h"
+#include "linux/live/block_queue.h"
+#include "linux/live/sound_server.h"
 
 namespace orv::live {
 
@@ -33,7 +33,7 @@ class CaptureFeed final : public SoundSink {
   private:
     BlockQueue& queue_;
     std::function<void()> wake_;
-    display::Block block_{};
+    drawing::Block block_{};
     std::size_t filled_ = 0;
     std::atomic<std::uint64_t> blocks_{0};
     std::atomic<std::uint64_t> lostSamples_{0};

@@ -1,4 +1,4 @@
-#include "live/key_bindings.h"
+#include "linux/live/key_bindings.h"
 
 #include <SDL_keyboard.h>
 #include <SDL_mouse.h>

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "live/viewer_state.h"
+#include "linux/live/viewer_state.h"
 
 namespace orv::live {
 

@@ -1,4 +1,4 @@
-#include "live/live_settings.h"
+#include "linux/live/live_settings.h"
 
 #include <ini.h>
 
@@ -16,8 +16,8 @@
 #include <system_error>
 #include <vector>
 
-#include "display/style_names.h"
-#include "frontend/name_lookup.h"
+#include "engine/drawing/style_names.h"
+#include "linux/command_line/name_lookup.h"
 
 namespace orv::live {
 
@@ -39,8 +39,8 @@ struct Item {
 // In the order the file lists them.
 constexpr std::array kItems{
     Item{"sound", "device", &LiveSettings::device},
-    Item{"picture", "style", nullptr, &LiveSettings::style, nullptr, 0, 0, display::styleNames},
-    Item{"picture", "scheme", nullptr, &LiveSettings::scheme, nullptr, 0, 0, display::schemeNames},
+    Item{"picture", "style", nullptr, &LiveSettings::style, nullptr, 0, 0, drawing::styleNames},
+    Item{"picture", "scheme", nullptr, &LiveSettings::scheme, nullptr, 0, 0, drawing::schemeNames},
     Item{"picture", "pen_width", nullptr, &LiveSettings::penWidth, nullptr, 1, 4},
     Item{"picture", "grid", nullptr, nullptr, &LiveSettings::grid},
     Item{"picture", "clear", nullptr, nullptr, &LiveSettings::clear},
@@ -96,7 +96,7 @@ bool readItem(LiveSettings& settings, std::string_view section, std::string_view
             return true;
         }
         if (item.list != nullptr) {
-            const std::optional<int> entry = frontend::findEntry(value, item.list());
+            const std::optional<int> entry = command_line::findEntry(value, item.list());
             settings.*item.number = entry.value_or(settings.*item.number);
             return entry.has_value();
         }

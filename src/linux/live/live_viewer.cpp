@@ -1,19 +1,19 @@
-#include "live/live_viewer.h"
+#include "linux/live/live_viewer.h"
 
 #include <SDL.h>
 
 #include <string>
 
-#include "display/style_names.h"
-#include "live/key_bindings.h"
+#include "engine/drawing/style_names.h"
+#include "linux/live/key_bindings.h"
 
 namespace orv::live {
 
 namespace {
 
-constexpr display::Colour kHelpText = 0xFFFFFF;
+constexpr drawing::Colour kHelpText = 0xFFFFFF;
 
-void writeHelp(display::RasterCanvas& page) {
+void writeHelp(drawing::RasterCanvas& page) {
     page.setBackColour(0);
     page.setForeColour(kHelpText);
     page.print("");
@@ -24,8 +24,8 @@ void writeHelp(display::RasterCanvas& page) {
 
 }  // namespace
 
-LiveViewer::LiveViewer(PaneWindow& window, ViewerState& state, display::RasterCanvas& pane,
-                       const display::CustomColours& colours)
+LiveViewer::LiveViewer(PaneWindow& window, ViewerState& state, drawing::RasterCanvas& pane,
+                       const drawing::CustomColours& colours)
     : window_(window),
       state_(state),
       pane_(pane),
@@ -38,7 +38,7 @@ LiveViewer::LiveViewer(PaneWindow& window, ViewerState& state, display::RasterCa
 void LiveViewer::run(BlockQueue& queue, const CaptureFeed& feed, std::uint32_t blockEvent) {
     showState();
     present();
-    display::Block block{};
+    drawing::Block block{};
     SDL_Event event;
     while (!state_.quit && SDL_WaitEvent(&event) == 1) {
         do {
@@ -114,8 +114,8 @@ void LiveViewer::apply(Action action) {
 }
 
 void LiveViewer::showState() {
-    const auto styles = display::styleNames();
-    const auto schemes = display::schemeNames();
+    const auto styles = drawing::styleNames();
+    const auto schemes = drawing::schemeNames();
     std::string title = "Orvanta 2 — " + std::string(styles[state_.draw.style]) + " — " +
                         std::string(schemes[state_.draw.scheme]);
     if (state_.paused) {

@@ -6,13 +6,13 @@
 #include <optional>
 #include <span>
 
-#include "display/block_drawing.h"
-#include "display/raster_canvas.h"
-#include "frontend/pane_picture.h"
-#include "live/block_queue.h"
-#include "live/capture_feed.h"
-#include "live/pane_window.h"
-#include "live/viewer_state.h"
+#include "engine/drawing/block_drawing.h"
+#include "engine/drawing/pane_picture.h"
+#include "engine/drawing/raster_canvas.h"
+#include "linux/live/block_queue.h"
+#include "linux/live/capture_feed.h"
+#include "linux/live/pane_window.h"
+#include "linux/live/viewer_state.h"
 
 namespace orv::live {
 
@@ -20,8 +20,8 @@ namespace orv::live {
 // every queued block once onto the pane, then shows the pane once.
 class LiveViewer {
   public:
-    LiveViewer(PaneWindow& window, ViewerState& state, display::RasterCanvas& pane,
-               const display::CustomColours& colours);
+    LiveViewer(PaneWindow& window, ViewerState& state, drawing::RasterCanvas& pane,
+               const drawing::CustomColours& colours);
 
     // Runs until the window is closed, a key quits or the sound ends; the capture posts
     // BLOCK_EVENT per block.
@@ -43,11 +43,11 @@ class LiveViewer {
 
     PaneWindow& window_;
     ViewerState& state_;
-    display::RasterCanvas& pane_;
-    display::BlockDrawing drawing_;
-    display::RasterCanvas helpPage_;
+    drawing::RasterCanvas& pane_;
+    drawing::BlockDrawing drawing_;
+    drawing::RasterCanvas helpPage_;
     // The picture as the window shows it (grid, scale); made anew when either changes.
-    std::optional<frontend::PanePicture> picture_;
+    std::optional<drawing::PanePicture> picture_;
     bool pictureGrid_ = false;
     std::uint64_t drawn_ = 0;
     std::uint64_t skipped_ = 0;

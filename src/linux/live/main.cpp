@@ -11,20 +11,20 @@
 #include <iostream>
 #include <string>
 
-#include "display/raster_canvas.h"
-#include "frontend/command_line.h"
-#include "frontend/draw_options.h"
-#include "frontend/option_error.h"
-#include "live/block_queue.h"
-#include "live/capture_feed.h"
-#include "live/key_bindings.h"
-#include "live/live_settings.h"
-#include "live/live_viewer.h"
-#include "live/pane_window.h"
-#include "live/remembered_choices.h"
-#include "live/sound_server.h"
-#include "live/source_choice.h"
-#include "live/viewer_state.h"
+#include "engine/drawing/raster_canvas.h"
+#include "linux/command_line/command_line.h"
+#include "linux/command_line/draw_options.h"
+#include "linux/command_line/option_error.h"
+#include "linux/live/block_queue.h"
+#include "linux/live/capture_feed.h"
+#include "linux/live/key_bindings.h"
+#include "linux/live/live_settings.h"
+#include "linux/live/live_viewer.h"
+#include "linux/live/pane_window.h"
+#include "linux/live/remembered_choices.h"
+#include "linux/live/sound_server.h"
+#include "linux/live/source_choice.h"
+#include "linux/live/viewer_state.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ struct Options {
     std::string device;
     bool listDevices = false;
     bool stats = false;
-    frontend::Drawing drawing;
+    command_line::Drawing drawing;
     live::GivenOptions given;
 };
 
@@ -95,7 +95,7 @@ int run(const Options& options) {
     state.draw = {settings.style, settings.scheme, settings.clear, settings.penWidth};
     state.grid = settings.grid;
 
-    display::RasterCanvas pane;
+    drawing::RasterCanvas pane;
     pane.setBackColour(options.drawing.background);
     live::PaneWindow window(settings.windowWidth, settings.windowHeight, pane.width(),
                             pane.height());
@@ -184,7 +184,7 @@ int main(int argc, char** argv) {
             "The choices made in the window are remembered for the next run; the options here "
             "override them."};
         app.set_version_flag("--version", "orvanta2-live " ORVANTA_VERSION);
-        const frontend::DrawOptions drawOptions(app, live::LiveSettings{}.scheme);
+        const command_line::DrawOptions drawOptions(app, live::LiveSettings{}.scheme);
         Options options;
         app.add_option("--device", options.device,
                        "the sound source to listen to (a name from --list-devices); default: the "
@@ -193,7 +193,7 @@ int main(int argc, char** argv) {
         app.add_flag("--stats", options.stats,
                      "at the end, print how many blocks were recorded, drawn and lost");
         app.footer(helpFooter());
-        if (const std::optional<int> status = frontend::parseCommandLine(app, argc, argv)) {
+        if (const std::optional<int> status = command_line::parseCommandLine(app, argc, argv)) {
             return *status;
         }
         const auto given = [&app](const char* name) { return app.count(name) > 0; };
@@ -201,9 +201,9 @@ int main(int argc, char** argv) {
                          given("--clear") || given("--no-clear")};
         options.drawing = drawOptions.resolve();
         return run(options);
-    } catch (const frontend::OptionError& error) {
+    } catch (const command_line::OptionError& error) {
         report(error.what());
-        return frontend::kUsageStatus;
+        return command_line::kUsageStatus;
     } catch (const std::exception& error) {
         report(error.what());
         return 1;

@@ -1,4 +1,4 @@
-#include "live/pane_placement.h"
+#include "linux/live/pane_placement.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "live/pane_window.h"
+#include "linux/live/pane_window.h"
 
 #include <SDL.h>
 
-#include "live/sound_server.h"
+#include "linux/live/sound_server.h"
 
 namespace orv::live {
 

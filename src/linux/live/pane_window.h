@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "live/pane_placement.h"
+#include "linux/live/pane_placement.h"
 
 struct SDL_Window;
 

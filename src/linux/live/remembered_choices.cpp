@@ -1,12 +1,12 @@
-#include "live/remembered_choices.h"
+#include "linux/live/remembered_choices.h"
 
-#include "live/viewer_state.h"
+#include "linux/live/viewer_state.h"
 
 namespace orv::live {
 
-LiveSettings withGivenOptions(LiveSettings remembered, const frontend::Drawing& drawing,
+LiveSettings withGivenOptions(LiveSettings remembered, const command_line::Drawing& drawing,
                               const GivenOptions& given) {
-    const display::DrawSettings& chosen = drawing.settings;
+    const drawing::DrawSettings& chosen = drawing.settings;
     if (given.style) {
         remembered.style = chosen.style;
         remembered.clear = chosen.clear;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "frontend/draw_options.h"
-#include "live/live_settings.h"
+#include "linux/command_line/draw_options.h"
+#include "linux/live/live_settings.h"
 
 namespace orv::live {
 
@@ -16,7 +16,7 @@ struct GivenOptions {
 
 // The remembered choices with those the command line gave put over them. A style given sets the
 // clear option (and for the sweeping style its scheme) as choosing it in the window does.
-LiveSettings withGivenOptions(LiveSettings remembered, const frontend::Drawing& drawing,
+LiveSettings withGivenOptions(LiveSettings remembered, const command_line::Drawing& drawing,
                               const GivenOptions& given);
 
 }  // namespace orv::live

@@ -1,13 +1,14 @@
-#include "live/sound_server.h"
+#include "linux/live/sound_server.h"
 
 #include <pulse/pulseaudio.h>
+
+#include "engine/blocks/sound_block.h"
 
 namespace orv::live {
 
 namespace {
 
 constexpr const char* kClientName = "Orvanta 2 live";
-constexpr std::uint32_t kBlockBytes = 256;  // u8 mono: one byte a sample
 
 LiveError cannotRecord(const std::string& source, pa_context* context) {
     return LiveError("cannot record from '" + source +
@@ -168,7 +169,7 @@ std::string SoundServer::defaultMonitor() {
 void SoundServer::record(const std::string& source, SoundSink& sink) {
     stopRecording();
     const Lock lock(loop_);
-    const pa_sample_spec format{PA_SAMPLE_U8, 11025, 1};
+    const pa_sample_spec format{PA_SAMPLE_U8, blocks::kSampleRate, 1};
     stream_ = pa_stream_new(context_, "Orvanta 2 live picture", &format, nullptr);
     if (stream_ == nullptr) {
         throw LiveError("the sound server refused a recording stream: " +
@@ -188,7 +189,7 @@ void SoundServer::record(const std::string& source, SoundSink& sink) {
     // The server hands over a block at a time: one wake-up per block, no more.
     const pa_buffer_attr buffering{static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1),
                                    static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1),
-                                   kBlockBytes};
+                                   blocks::kBlockSamples};  // u8 mono: a byte a sample
     if (pa_stream_connect_record(stream_, source.c_str(), &buffering, PA_STREAM_ADJUST_LATENCY) <
         0) {
         const LiveError error = cannotRecord(source, context_);

@@ -1,4 +1,4 @@
-#include "live/source_choice.h"
+#include "linux/live/source_choice.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "live/sound_server.h"
+#include "linux/live/sound_server.h"
 
 namespace orv::live {
 

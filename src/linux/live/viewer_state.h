@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/block_drawing.h"
+#include "engine/drawing/block_drawing.h"
 
 namespace orv::live {
 
@@ -36,7 +36,7 @@ struct ViewerState {
     static constexpr int kSweepingStyle = 22;  // builds up its columns in the scheme made for it
     static constexpr int kSweepingScheme = 9;
 
-    display::DrawSettings draw;
+    drawing::DrawSettings draw;
     bool grid = false;
     bool paused = false;
     bool onTop = false;

@@ -1,4 +1,4 @@
-#include "render/child_process.h"
+#include "linux/render/child_process.h"
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -13,7 +13,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "render/output_error.h"
+#include "linux/render/output_error.h"
 
 namespace orv::render {
 

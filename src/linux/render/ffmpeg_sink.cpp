@@ -1,11 +1,11 @@
-#include "render/ffmpeg_sink.h"
+#include "linux/render/ffmpeg_sink.h"
 
 #include <iomanip>
 #include <sstream>
 
-#include "render/output_error.h"
-#include "sound/block_cutter.h"
-#include "sound/sample_conversion.h"
+#include "engine/blocks/block_cutter.h"
+#include "engine/blocks/sample_conversion.h"
+#include "linux/render/output_error.h"
 
 namespace orv::render {
 namespace {
@@ -67,7 +67,7 @@ std::vector<std::string> ffmpegArguments(const FfmpegJob& job, const std::filesy
         "-video_size",
         std::to_string(job.width) + "x" + std::to_string(job.height),
         "-framerate",
-        std::to_string(sound::kProgramRate) + "/" + std::to_string(sound::kBlockSamples),
+        std::to_string(blocks::kSampleRate) + "/" + std::to_string(blocks::kBlockSamples),
         "-i",
         "pipe:0"};
     const bool video = job.kind != OutputKind::Gif;

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "render/child_process.h"
-#include "render/frame_sink.h"
-#include "render/output_kind.h"
-#include "render/staged_file.h"
-#include "sound/block_reader.h"
+#include "linux/render/child_process.h"
+#include "linux/render/frame_sink.h"
+#include "linux/render/output_kind.h"
+#include "linux/render/staged_file.h"
+#include "linux/sound_files/block_reader.h"
 
 namespace orv::render {
 
@@ -18,7 +18,7 @@ struct FfmpegJob {
     OutputKind kind;
     std::filesystem::path target;
     std::filesystem::path sound;  // muxed into a video, over the range drawn
-    sound::TimeRange range;
+    sound_files::TimeRange range;
     int width;
     int height;
     bool overwrite;

@@ -11,12 +11,12 @@
 #include <string>
 #include <string_view>
 
-#include "frontend/command_line.h"
-#include "frontend/draw_options.h"
-#include "frontend/option_error.h"
-#include "frontend/time_text.h"
-#include "render/output_error.h"
-#include "render/render_job.h"
+#include "linux/command_line/command_line.h"
+#include "linux/command_line/draw_options.h"
+#include "linux/command_line/option_error.h"
+#include "linux/command_line/time_text.h"
+#include "linux/render/output_error.h"
+#include "linux/render/render_job.h"
 
 namespace {
 
@@ -48,10 +48,10 @@ The ffmpeg program is looked for on PATH. Exit status: 0 when the output is writ
 the run fails, 2 for a command line that cannot be used.)";
 
 double timeOption(std::string_view option, const std::string& text) {
-    const std::optional<double> seconds = orv::frontend::parseTime(text);
+    const std::optional<double> seconds = orv::command_line::parseTime(text);
     if (!seconds) {
-        throw orv::frontend::OptionError(std::string(option) + ": '" + text +
-                                         "' is not a time (seconds, or [[HH:]MM:]SS[.frac])");
+        throw orv::command_line::OptionError(std::string(option) + ": '" + text +
+                                             "' is not a time (seconds, or [[HH:]MM:]SS[.frac])");
     }
     return *seconds;
 }
@@ -70,7 +70,7 @@ int run(int argc, char** argv) {
     app.add_option("INPUT", input, "sound file (WAV, FLAC, Ogg Vorbis, Opus, MP3, ...)")
         ->required();
     app.add_option("OUTPUT", job.output, "output file, numbered name or - (see below)")->required();
-    frontend::DrawOptions drawOptions(app);
+    command_line::DrawOptions drawOptions(app);
     app.add_option("--scale", job.scale, "make every pixel an N x N square")
         ->check(CLI::Range(1, 16))
         ->capture_default_str();
@@ -78,7 +78,7 @@ int run(int argc, char** argv) {
     app.add_option("--to", to, "stop this far into the sound: seconds or [[HH:]MM:]SS[.frac]");
     app.add_flag("--overwrite", job.overwrite, "replace an existing output");
     app.add_flag("--quiet", job.quiet, "no progress bar and no warnings");
-    if (const std::optional<int> status = frontend::parseCommandLine(app, argc, argv)) {
+    if (const std::optional<int> status = command_line::parseCommandLine(app, argc, argv)) {
         return *status;
     }
 
@@ -88,7 +88,7 @@ int run(int argc, char** argv) {
     const double start = timeOption("--from", from);
     const std::optional<double> end =
         to.empty() ? std::nullopt : std::optional<double>(timeOption("--to", to));
-    if (end && *end <= start) throw frontend::OptionError("--to: must be later than --from");
+    if (end && *end <= start) throw command_line::OptionError("--to: must be later than --from");
     job.input = input;
     job.range = {start, end};
     job.drawing = drawOptions.resolve();
@@ -102,9 +102,9 @@ int run(int argc, char** argv) {
 int main(int argc, char** argv) {
     try {
         return run(argc, argv);
-    } catch (const orv::frontend::OptionError& error) {
+    } catch (const orv::command_line::OptionError& error) {
         std::cerr << "orvanta2-render: " << error.what() << '\n';
-        return orv::frontend::kUsageStatus;
+        return orv::command_line::kUsageStatus;
     } catch (const std::exception& error) {
         std::cerr << "orvanta2-render: " << error.what() << '\n';
     } catch (...) {

@@ -1,4 +1,4 @@
-#include "render/output_kind.h"
+#include "linux/render/output_kind.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <utility>
 
-#include "frontend/option_error.h"
+#include "linux/command_line/option_error.h"
 
 namespace orv::render {
 namespace {
@@ -35,9 +35,10 @@ OutputKind outputKind(std::string_view name) {
     const auto found = std::find_if(kExtensions.begin(), kExtensions.end(),
                                     [&](const auto& entry) { return entry.first == extension; });
     if (found == kExtensions.end()) {
-        throw frontend::OptionError(std::string(name) +
-                                    ": unknown kind of output (name it .png, .gif, .mp4, .webm, "
-                                    ".mkv, frame%05d.png, or - for raw RGB)");
+        throw command_line::OptionError(
+            std::string(name) +
+            ": unknown kind of output (name it .png, .gif, .mp4, .webm, "
+            ".mkv, frame%05d.png, or - for raw RGB)");
     }
     if (found->second == OutputKind::Png && NumberedName::looksNumbered(name)) {
         return OutputKind::PngSequence;
@@ -51,9 +52,9 @@ bool NumberedName::looksNumbered(std::string_view name) {
 
 NumberedName::NumberedName(std::string pattern) {
     const auto fail = [&] {
-        throw frontend::OptionError(pattern +
-                                    ": a numbered name holds one %d or %0Nd (N 1..9) and no "
-                                    "other %");
+        throw command_line::OptionError(pattern +
+                                        ": a numbered name holds one %d or %0Nd (N 1..9) and no "
+                                        "other %");
     };
     const std::size_t percent = pattern.find('%');
     if (percent == std::string::npos) fail();

@@ -1,4 +1,4 @@
-#include "render/png_encoder.h"
+#include "linux/render/png_encoder.h"
 
 #include <png.h>
 #include <zlib.h>
@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "render/output_error.h"
+#include "linux/render/output_error.h"
 
 namespace orv::render {
 namespace {

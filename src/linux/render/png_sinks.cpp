@@ -1,8 +1,8 @@
-#include "render/png_sinks.h"
+#include "linux/render/png_sinks.h"
 
 #include <algorithm>
 
-#include "render/png_encoder.h"
+#include "linux/render/png_encoder.h"
 
 namespace orv::render {
 

@@ -9,9 +9,9 @@
 #include <thread>
 #include <vector>
 
-#include "render/frame_sink.h"
-#include "render/output_kind.h"
-#include "render/staged_file.h"
+#include "linux/render/frame_sink.h"
+#include "linux/render/output_kind.h"
+#include "linux/render/staged_file.h"
 
 namespace orv::render {
 

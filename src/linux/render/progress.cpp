@@ -1,4 +1,4 @@
-#include "render/progress.h"
+#include "linux/render/progress.h"
 
 #include <algorithm>
 #include <array>

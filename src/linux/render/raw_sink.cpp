@@ -1,4 +1,4 @@
-#include "render/raw_sink.h"
+#include "linux/render/raw_sink.h"
 
 #include <unistd.h>
 
@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
-#include "render/child_process.h"
-#include "render/output_error.h"
+#include "linux/render/child_process.h"
+#include "linux/render/output_error.h"
 
 namespace orv::render {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/frame_sink.h"
+#include "linux/render/frame_sink.h"
 
 namespace orv::render {
 

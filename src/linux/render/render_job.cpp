@@ -1,18 +1,18 @@
-#include "render/render_job.h"
+#include "linux/render/render_job.h"
 
-#include "display/block_drawing.h"
-#include "display/raster_canvas.h"
-#include "frontend/pane_picture.h"
-#include "render/ffmpeg_sink.h"
-#include "render/output_error.h"
-#include "render/output_kind.h"
-#include "render/png_sinks.h"
-#include "render/progress.h"
-#include "render/raw_sink.h"
+#include "engine/drawing/block_drawing.h"
+#include "engine/drawing/pane_picture.h"
+#include "engine/drawing/raster_canvas.h"
+#include "linux/render/ffmpeg_sink.h"
+#include "linux/render/output_error.h"
+#include "linux/render/output_kind.h"
+#include "linux/render/png_sinks.h"
+#include "linux/render/progress.h"
+#include "linux/render/raw_sink.h"
 
 namespace orv::render {
 
-static_assert(std::is_same_v<sound::Block, display::Block>,
+static_assert(std::is_same_v<blocks::Block, drawing::Block>,
               "the reader's blocks are the drawing's blocks");
 
 std::unique_ptr<FrameSink> openOutput(const RenderJob& job, int width, int height) {
@@ -34,7 +34,7 @@ std::unique_ptr<FrameSink> openOutput(const RenderJob& job, int width, int heigh
 }
 
 void render(const RenderJob& job, std::ostream& messages, const std::atomic<bool>& interrupted) {
-    sound::BlockReader reader(job.input, job.range);
+    sound_files::BlockReader reader(job.input, job.range);
     const auto warnCutShort = [&] {
         if (!job.quiet) {
             messages << "orvanta2-render: warning: " << job.input.string()
@@ -44,14 +44,14 @@ void render(const RenderJob& job, std::ostream& messages, const std::atomic<bool
     const bool cutAtStart = reader.cutShort();
     if (cutAtStart) warnCutShort();
 
-    display::RasterCanvas pane;
+    drawing::RasterCanvas pane;
     pane.setBackColour(job.drawing.background);
-    display::BlockDrawing drawing(pane, job.drawing.colours);
-    frontend::PanePicture picture(pane.width(), pane.height(), job.scale, job.drawing.grid);
+    drawing::BlockDrawing drawing(pane, job.drawing.colours);
+    drawing::PanePicture picture(pane.width(), pane.height(), job.scale, job.drawing.grid);
     const std::unique_ptr<FrameSink> sink = openOutput(job, picture.width(), picture.height());
 
     Progress progress(messages, reader.blockCount(), job.progress && !job.quiet);
-    sound::Block block{};
+    blocks::Block block{};
     std::int64_t drawn = 0;
     while (reader.next(block)) {
         if (interrupted) throw OutputError(job.output + ": interrupted");

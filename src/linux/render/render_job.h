@@ -6,17 +6,17 @@
 #include <ostream>
 #include <string>
 
-#include "frontend/draw_options.h"
-#include "render/frame_sink.h"
-#include "sound/block_reader.h"
+#include "linux/command_line/draw_options.h"
+#include "linux/render/frame_sink.h"
+#include "linux/sound_files/block_reader.h"
 
 namespace orv::render {
 
 struct RenderJob {
     std::filesystem::path input;
     std::string output;
-    frontend::Drawing drawing;
-    sound::TimeRange range;
+    command_line::Drawing drawing;
+    sound_files::TimeRange range;
     int scale = 1;
     bool overwrite = false;
     bool quiet = false;

@@ -1,4 +1,4 @@
-#include "render/staged_file.h"
+#include "linux/render/staged_file.h"
 
 #include <unistd.h>
 
@@ -8,7 +8,7 @@
 #include <string>
 #include <system_error>
 
-#include "render/output_error.h"
+#include "linux/render/output_error.h"
 
 namespace orv::render {
 namespace {

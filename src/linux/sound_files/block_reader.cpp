@@ -1,12 +1,12 @@
-#include "sound/block_reader.h"
+#include "linux/sound_files/block_reader.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 
-#include "sound/sample_conversion.h"
+#include "engine/blocks/sample_conversion.h"
 
-namespace orv::sound {
+namespace orv::sound_files {
 namespace {
 
 constexpr std::size_t kChunkFrames = 8192;
@@ -19,8 +19,8 @@ std::int64_t frameAt(double seconds, int rate) {
 
 BlockReader::BlockReader(const std::filesystem::path& file, const TimeRange& range)
     : file_(file),
-      resampler_(file_.rate(), kProgramRate, kChunkFrames),
-      cutter_(kChunkFrames * kProgramRate / static_cast<std::size_t>(file_.rate()) + 4096),
+      resampler_(file_.rate(), blocks::kSampleRate, kChunkFrames),
+      cutter_(kChunkFrames * blocks::kSampleRate / static_cast<std::size_t>(file_.rate()) + 4096),
       frames_(kChunkFrames * static_cast<std::size_t>(file_.channels())),
       mono_(kChunkFrames) {
     const std::int64_t first = std::max<std::int64_t>(frameAt(range.from, file_.rate()), 0);
@@ -34,13 +34,14 @@ BlockReader::BlockReader(const std::filesystem::path& file, const TimeRange& ran
                          " s)");
     }
     file_.seek(first);
-    const auto samples = static_cast<std::int64_t>(std::ceil(
-        static_cast<double>(framesLeft_) * kProgramRate / static_cast<double>(file_.rate())));
-    blockCount_ = (samples + static_cast<std::int64_t>(kBlockSamples) - 1) /
-                  static_cast<std::int64_t>(kBlockSamples);
+    const auto samples =
+        static_cast<std::int64_t>(std::ceil(static_cast<double>(framesLeft_) * blocks::kSampleRate /
+                                            static_cast<double>(file_.rate())));
+    blockCount_ = (samples + static_cast<std::int64_t>(blocks::kBlockSamples) - 1) /
+                  static_cast<std::int64_t>(blocks::kBlockSamples);
 }
 
-bool BlockReader::next(Block& block) {
+bool BlockReader::next(blocks::Block& block) {
     while (!cutter_.takeWhole(block)) {
         if (ended_ || !refill()) return cutter_.takeRest(block);
     }
@@ -61,9 +62,9 @@ bool BlockReader::refill() {
     }
     framesLeft_ -= static_cast<std::int64_t>(got);
     const std::size_t count =
-        averageChannels({frames_.data(), got * width}, file_.channels(), mono_);
+        blocks::averageChannels({frames_.data(), got * width}, file_.channels(), mono_);
     cutter_.append(resampler_.process({mono_.data(), count}));
     return true;
 }
 
-}  // namespace orv::sound
+}  // namespace orv::sound_files

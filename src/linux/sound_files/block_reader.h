@@ -5,11 +5,11 @@
 #include <optional>
 #include <vector>
 
-#include "sound/block_cutter.h"
-#include "sound/resampler.h"
-#include "sound/sound_file.h"
+#include "engine/blocks/block_cutter.h"
+#include "linux/sound_files/resampler.h"
+#include "linux/sound_files/sound_file.h"
 
-namespace orv::sound {
+namespace orv::sound_files {
 
 // The part of a sound to read, in seconds from its start; no end means up to the file's end.
 struct TimeRange {
@@ -27,7 +27,7 @@ class BlockReader {
     BlockReader(const std::filesystem::path& file, const TimeRange& range);
 
     // The next block; false once the range is read.
-    bool next(Block& block);
+    bool next(blocks::Block& block);
     // How many blocks the range gives (the last partial one included).
     std::int64_t blockCount() const { return blockCount_; }
     // The file ends before its header says, or its data could not all be decoded.
@@ -41,10 +41,10 @@ class BlockReader {
     std::int64_t framesLeft_ = 0;
     std::int64_t blockCount_ = 0;
     Resampler resampler_;
-    BlockCutter cutter_;
+    blocks::BlockCutter cutter_;
     std::vector<float> frames_;
     std::vector<float> mono_;
     bool ended_ = false;
 };
 
-}  // namespace orv::sound
+}  // namespace orv::sound_files

@@ -1,4 +1,4 @@
-#include "sound/resampler.h"
+#include "linux/sound_files/resampler.h"
 
 #include <soxr.h>
 
@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace orv::sound {
+namespace orv::sound_files {
 
 void Resampler::Release::operator()(soxr* resampler) const {
     soxr_delete(resampler);
@@ -53,4 +53,4 @@ std::span<const float> Resampler::drain() {
     return {out_.data(), produced};
 }
 
-}  // namespace orv::sound
+}  // namespace orv::sound_files

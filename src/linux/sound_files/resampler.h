@@ -7,7 +7,7 @@
 
 struct soxr;
 
-namespace orv::sound {
+namespace orv::sound_files {
 
 // Streaming change of sample rate for one channel (libsoxr, high quality, one thread so the
 // result is the same on every run). From a rate to itself it passes the samples through.
@@ -31,4 +31,4 @@ class Resampler {
     std::vector<float> out_;
 };
 
-}  // namespace orv::sound
+}  // namespace orv::sound_files

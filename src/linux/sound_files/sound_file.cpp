@@ -1,4 +1,4 @@
-#include "sound/sound_file.h"
+#include "linux/sound_files/sound_file.h"
 
 #include <sndfile.h>
 
@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string_view>
 
-namespace orv::sound {
+namespace orv::sound_files {
 namespace {
 
 std::string describe(const std::filesystem::path& file) {
@@ -77,4 +77,4 @@ std::size_t SoundFile::read(std::span<float> samples) {
     return got > 0 ? static_cast<std::size_t>(got) : 0;
 }
 
-}  // namespace orv::sound
+}  // namespace orv::sound_files

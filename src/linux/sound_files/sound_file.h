@@ -9,7 +9,7 @@
 
 struct sf_private_tag;
 
-namespace orv::sound {
+namespace orv::sound_files {
 
 // A sound that cannot be read; the message names the file and the reason.
 class SoundError : public std::runtime_error {
@@ -49,4 +49,4 @@ class SoundFile {
     bool readFailed_ = false;
 };
 
-}  // namespace orv::sound
+}  // namespace orv::sound_files

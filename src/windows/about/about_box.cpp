@@ -1,6 +1,6 @@
-#include "about/about_box.h"
+#include "windows/about/about_box.h"
 
-#include "mainwindow/on_top_pause.h"
+#include "windows/mainwindow/on_top_pause.h"
 
 namespace orv::about {
 

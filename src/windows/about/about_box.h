@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "forms/app_info.h"
-#include "forms/check_box.h"
-#include "forms/platform.h"
+#include "windows/forms/app_info.h"
+#include "windows/forms/check_box.h"
+#include "windows/forms/platform.h"
 
 namespace orv::about {
 

@@ -1,7 +1,7 @@
 #include <string>
 
-#include "app/program.h"
-#include "settings/settings_schema.h"
+#include "windows/app/program.h"
+#include "windows/settings/settings_schema.h"
 
 namespace orv::app {
 

@@ -1,11 +1,11 @@
-#include "app/program.h"
+#include "windows/app/program.h"
 
 #include <utility>
 
-#include "about/about_box.h"
-#include "capture/input_devices.h"
-#include "mainwindow/on_top_pause.h"
-#include "settings/settings_schema.h"
+#include "windows/about/about_box.h"
+#include "windows/capture/input_devices.h"
+#include "windows/mainwindow/on_top_pause.h"
+#include "windows/settings/settings_schema.h"
 
 namespace orv::app {
 

@@ -2,23 +2,23 @@
 
 #include <memory>
 
-#include "capture/capture.h"
-#include "capture/wave_in.h"
-#include "coloureditor/colour_form.h"
-#include "display/block_drawing.h"
-#include "display/custom_colours.h"
-#include "display/raster_canvas.h"
-#include "forms/app_info.h"
-#include "forms/platform.h"
-#include "mainwindow/chrome.h"
-#include "mainwindow/colour_scheme_selector.h"
-#include "mainwindow/display_options.h"
-#include "mainwindow/main_form.h"
-#include "mainwindow/pane_drawing.h"
-#include "mainwindow/skin.h"
-#include "mainwindow/start_stop.h"
-#include "settings/settings_store.h"
-#include "skinchooser/skin_form.h"
+#include "engine/drawing/block_drawing.h"
+#include "engine/drawing/custom_colours.h"
+#include "engine/drawing/raster_canvas.h"
+#include "windows/capture/capture.h"
+#include "windows/capture/wave_in.h"
+#include "windows/coloureditor/colour_form.h"
+#include "windows/forms/app_info.h"
+#include "windows/forms/platform.h"
+#include "windows/mainwindow/chrome.h"
+#include "windows/mainwindow/colour_scheme_selector.h"
+#include "windows/mainwindow/display_options.h"
+#include "windows/mainwindow/main_form.h"
+#include "windows/mainwindow/pane_drawing.h"
+#include "windows/mainwindow/skin.h"
+#include "windows/mainwindow/start_stop.h"
+#include "windows/settings/settings_store.h"
+#include "windows/skinchooser/skin_form.h"
 
 namespace orv::app {
 
@@ -45,9 +45,9 @@ class Program {
     mainwindow::Skin& skin() { return skin_; }
     capture::Capture& capture() { return capture_; }
     mainwindow::Chrome& chrome() { return chrome_; }
-    display::RasterCanvas& pane() { return paneDrawing_.pane(); }
-    display::BlockDrawing& drawing() { return paneDrawing_.drawing(); }
-    display::CustomColours& customColours() { return customColours_; }
+    drawing::RasterCanvas& pane() { return paneDrawing_.pane(); }
+    drawing::BlockDrawing& drawing() { return paneDrawing_.drawing(); }
+    drawing::CustomColours& customColours() { return customColours_; }
     // The skin chooser, loaded (hidden) if it is not: the pop-up menu lives on it.
     skinchooser::SkinForm& frmSkin();
     // The colour editor while it is open, else null.
@@ -67,7 +67,7 @@ class Program {
     forms::AppInfo info_;
     mainwindow::MainForm frmMain_;
     mainwindow::Skin skin_;
-    display::CustomColours customColours_;
+    drawing::CustomColours customColours_;
     mainwindow::PaneDrawing paneDrawing_;
     capture::Capture capture_;
     mainwindow::StartStop startStop_;

@@ -1,4 +1,4 @@
-#include "app/program.h"
+#include "windows/app/program.h"
 
 namespace orv::app {
 

@@ -1,9 +1,9 @@
-#include "capture/capture.h"
+#include "windows/capture/capture.h"
 
 #include <utility>
 
-#include "capture/input_devices.h"
-#include "capture/wave_in_callback.h"
+#include "windows/capture/input_devices.h"
+#include "windows/capture/wave_in_callback.h"
 
 namespace orv::capture {
 namespace {
@@ -20,7 +20,7 @@ WaveFormat Capture::captureFormat() {
     WaveFormat format;
     format.formatTag = kWaveFormatPcm;
     format.channels = 1;
-    format.samplesPerSec = 11025;
+    format.samplesPerSec = blocks::kSampleRate;
     format.blockAlign = 1;
     format.avgBytesPerSec = format.samplesPerSec * format.blockAlign;
     format.bitsPerSample = 8;
@@ -77,7 +77,7 @@ void Capture::CaptureLoop() {
     device_.start(hWaveIn_);
     do {
         header.lpData = reinterpret_cast<char*>(SampleBuffer_.data());
-        header.dwBufferLength = kBlockSamples;
+        header.dwBufferLength = blocks::kBlockSamples;
         header.dwFlags = 0;
         device_.prepareHeader(hWaveIn_, &header, kHeaderSize);
         BufferDone.store(kFalse, std::memory_order_release);

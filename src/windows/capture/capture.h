@@ -5,13 +5,13 @@
 #include <functional>
 #include <string>
 
-#include "capture/capture_listener.h"
-#include "capture/wave_in.h"
+#include "engine/blocks/sound_block.h"
+#include "windows/capture/capture_listener.h"
+#include "windows/capture/wave_in.h"
 
 namespace orv::capture {
 
-inline constexpr int kBlockSamples = 256;
-using SampleBlock = std::array<std::uint8_t, kBlockSamples>;
+using SampleBlock = blocks::Block;
 
 // The capture loop over a wave-input device. start() runs the loop and keeps the program alive
 // by pumping events while it waits for the device, so everything else of the program, stop()

@@ -1,4 +1,4 @@
-#include "capture/input_devices.h"
+#include "windows/capture/input_devices.h"
 
 namespace orv::capture {
 

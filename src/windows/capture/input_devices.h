@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "capture/wave_in.h"
+#include "windows/capture/wave_in.h"
 
 namespace orv::capture {
 

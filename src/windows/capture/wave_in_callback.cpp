@@ -1,4 +1,4 @@
-#include "capture/wave_in_callback.h"
+#include "windows/capture/wave_in_callback.h"
 
 namespace orv::capture {
 

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "capture/wave_in.h"
+#include "windows/capture/wave_in.h"
 
 namespace orv::capture {
 

@@ -1,6 +1,6 @@
-#include "coloureditor/colour_form.h"
-#include "display/colour_schemes.h"
-#include "settings/settings_schema.h"
+#include "engine/drawing/colour_schemes.h"
+#include "windows/coloureditor/colour_form.h"
+#include "windows/settings/settings_schema.h"
 
 namespace orv::coloureditor {
 
@@ -10,16 +10,16 @@ void ColorForm::showStored(int k, DefaultOf defaultOf) {
     for (int b = 0; b < kBands; ++b) {
         const std::string text =
             store_.get(appTitle_, section, settings::bandKey(b), std::to_string(defaultOf(b)));
-        pctCol.at(b)->setBackColour(display::CustomColours::colourOf(text, b));
+        pctCol.at(b)->setBackColour(drawing::CustomColours::colourOf(text, b));
     }
 }
 
 void ColorForm::loadScheme(int k) {
-    showStored(k, [](int b) { return display::kDefaultCustomColours.at(b); });
+    showStored(k, [](int b) { return drawing::kDefaultCustomColours.at(b); });
 }
 
 void ColorForm::Form_Load() {
-    cmbScheme.setListIndex(display::userSchemeOf(mainColourEntry_));
+    cmbScheme.setListIndex(drawing::userSchemeOf(mainColourEntry_));
     if (scheme() < 0) return;
     showStored(scheme(), [this](int b) { return pctCol.at(b)->backColour(); });
 }
@@ -63,7 +63,7 @@ void ColorForm::cmdDefaults_Click() {
     const std::string section = settings::customSchemeSection(k);
     for (int b = 0; b < kBands; ++b) {
         store_.save(appTitle_, section, settings::bandKey(b),
-                    std::to_string(display::kDefaultCustomColours.at(b)));
+                    std::to_string(drawing::kDefaultCustomColours.at(b)));
     }
     loadScheme(k);
 }

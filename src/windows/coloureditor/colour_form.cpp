@@ -1,4 +1,4 @@
-#include "coloureditor/colour_form.h"
+#include "windows/coloureditor/colour_form.h"
 
 #include <initializer_list>
 #include <utility>
@@ -20,7 +20,7 @@ constexpr std::array<int, 2> kLabelLeft{8, 82};
 }  // namespace
 
 ColorForm::ColorForm(forms::Platform& platform, settings::SettingsStore& store,
-                     display::CustomColours& customColours, std::string appTitle,
+                     drawing::CustomColours& customColours, std::string appTitle,
                      int mainColourEntry)
     : Form("frmColor", 250, 161, forms::BorderStyle::FixedDialog, &platform),
       fraCol("fraCol", {8, 0, 153, 153}, 0, "Окраска"),

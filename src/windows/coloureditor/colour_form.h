@@ -4,12 +4,12 @@
 #include <memory>
 #include <string>
 
-#include "display/custom_colours.h"
-#include "forms/combo_box.h"
-#include "forms/form.h"
-#include "forms/platform.h"
-#include "forms/text_controls.h"
-#include "settings/settings_store.h"
+#include "engine/drawing/custom_colours.h"
+#include "windows/forms/combo_box.h"
+#include "windows/forms/form.h"
+#include "windows/forms/platform.h"
+#include "windows/forms/text_controls.h"
+#include "windows/settings/settings_store.h"
 
 namespace orv::coloureditor {
 
@@ -17,11 +17,11 @@ namespace orv::coloureditor {
 // every opening and discarded when it closes.
 class ColorForm : public forms::Form {
   public:
-    static constexpr int kBands = display::CustomColours::kBands;
+    static constexpr int kBands = drawing::CustomColours::kBands;
 
     // mainColourEntry: the entry selected in the main window's colour list when it opens.
     ColorForm(forms::Platform& platform, settings::SettingsStore& store,
-              display::CustomColours& customColours, std::string appTitle, int mainColourEntry);
+              drawing::CustomColours& customColours, std::string appTitle, int mainColourEntry);
 
     forms::Frame fraCol;
     std::array<std::unique_ptr<forms::PictureBox>, kBands> pctCol;
@@ -50,7 +50,7 @@ class ColorForm : public forms::Form {
 
     forms::Platform& platform_;
     settings::SettingsStore& store_;
-    display::CustomColours& customColours_;
+    drawing::CustomColours& customColours_;
     std::string appTitle_;
     int mainColourEntry_;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/control.h"
+#include "windows/forms/control.h"
 
 namespace orv::forms {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/control.h"
+#include "windows/forms/control.h"
 
 namespace orv::forms {
 

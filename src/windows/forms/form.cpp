@@ -1,4 +1,4 @@
-#include "forms/form.h"
+#include "windows/forms/form.h"
 
 namespace orv::forms {
 

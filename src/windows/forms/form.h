@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "forms/control.h"
-#include "forms/menu.h"
-#include "forms/picture_box.h"
+#include "windows/forms/control.h"
+#include "windows/forms/menu.h"
+#include "windows/forms/picture_box.h"
 
 namespace orv::forms {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/control.h"
+#include "windows/forms/control.h"
 
 namespace orv::forms {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "forms/control.h"
-#include "pixels/colour.h"
-#include "pixels/raster_view.h"
+#include "engine/pixels/colour.h"
+#include "engine/pixels/raster_view.h"
+#include "windows/forms/control.h"
 
 namespace orv::forms {
 

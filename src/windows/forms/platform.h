@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/form.h"
+#include "windows/forms/form.h"
 
 namespace orv::forms {
 

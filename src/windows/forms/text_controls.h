@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "forms/control.h"
+#include "windows/forms/control.h"
 
 namespace orv::forms {
 

@@ -1,8 +1,8 @@
-#include "mainwindow/chrome.h"
+#include "windows/mainwindow/chrome.h"
 
 #include <array>
 
-#include "mainwindow/on_top_pause.h"
+#include "windows/mainwindow/on_top_pause.h"
 
 namespace orv::mainwindow {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "forms/control.h"
-#include "mainwindow/main_form.h"
-#include "mainwindow/skin.h"
+#include "windows/forms/control.h"
+#include "windows/mainwindow/main_form.h"
+#include "windows/mainwindow/skin.h"
 
 namespace orv::mainwindow {
 

@@ -3,10 +3,10 @@
 #include <string>
 #include <utility>
 
-#include "display/custom_colours.h"
-#include "mainwindow/main_form.h"
-#include "mainwindow/skin.h"
-#include "settings/settings_store.h"
+#include "engine/drawing/custom_colours.h"
+#include "windows/mainwindow/main_form.h"
+#include "windows/mainwindow/skin.h"
+#include "windows/settings/settings_store.h"
 
 namespace orv::mainwindow {
 
@@ -15,7 +15,7 @@ namespace orv::mainwindow {
 class ColourSchemeSelector {
   public:
     ColourSchemeSelector(MainForm& frmMain, const Skin& skin, settings::SettingsStore& store,
-                         display::CustomColours& customColours, std::string appTitle)
+                         drawing::CustomColours& customColours, std::string appTitle)
         : frmMain_(frmMain),
           skin_(skin),
           store_(store),
@@ -31,7 +31,7 @@ class ColourSchemeSelector {
     MainForm& frmMain_;
     const Skin& skin_;
     settings::SettingsStore& store_;
-    display::CustomColours& customColours_;
+    drawing::CustomColours& customColours_;
     std::string appTitle_;
 };
 

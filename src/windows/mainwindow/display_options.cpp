@@ -1,4 +1,4 @@
-#include "mainwindow/display_options.h"
+#include "windows/mainwindow/display_options.h"
 
 #include <charconv>
 #include <cstddef>

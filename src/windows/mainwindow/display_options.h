@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "forms/control.h"
-#include "mainwindow/main_form.h"
+#include "windows/forms/control.h"
+#include "windows/mainwindow/main_form.h"
 
 namespace orv::mainwindow {
 

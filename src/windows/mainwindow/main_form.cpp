@@ -1,4 +1,4 @@
-#include "mainwindow/main_form.h"
+#include "windows/mainwindow/main_form.h"
 
 #include <initializer_list>
 #include <span>
@@ -6,8 +6,8 @@
 #include <string_view>
 #include <utility>
 
-#include "display/grid.h"
-#include "display/style_names.h"
+#include "engine/drawing/grid.h"
+#include "engine/drawing/style_names.h"
 
 namespace orv::mainwindow {
 namespace {
@@ -25,8 +25,8 @@ std::vector<std::string> zoomItems() {
 MainForm::MainForm(forms::FormHost* host)
     : Form("frmMain", kClientWidth, kClientHeight, forms::BorderStyle::None, host),
       pctSpec("pctSpec", {13, 40, 260, 260}, 0, 0x000000),
-      cmbStyle("cmbStyle", {296, 128, 162, 21}, 1, itemsOf(display::styleNames())),
-      cmbColor("cmbColor", {296, 167, 126, 21}, 2, itemsOf(display::schemeNames())),
+      cmbStyle("cmbStyle", {296, 128, 162, 21}, 1, itemsOf(drawing::styleNames())),
+      cmbColor("cmbColor", {296, 167, 126, 21}, 2, itemsOf(drawing::schemeNames())),
       cmbZoom("cmbZoom", {296, 206, 162, 21}, 3, zoomItems()),
       chkOnTop("chkOnTop", {297, 243, 13, 13}, 4, 0),
       chkShowMap("chkShowMap", {297, 261, 13, 13}, 5, 0),
@@ -45,10 +45,10 @@ MainForm::MainForm(forms::FormHost* host)
              &cmdStop, &cmdAbout, &cmdCustom, &cmdExit}) {
         add(*control);
     }
-    vl.push_back(std::make_unique<forms::Line>("vl", forms::Line::Ends{0, 0, 0, display::kGridSpan},
-                                               display::kGridColour, false));
-    hl.push_back(std::make_unique<forms::Line>("hl", forms::Line::Ends{0, 0, display::kGridSpan, 0},
-                                               display::kGridColour, false));
+    vl.push_back(std::make_unique<forms::Line>("vl", forms::Line::Ends{0, 0, 0, drawing::kGridSpan},
+                                               drawing::kGridColour, false));
+    hl.push_back(std::make_unique<forms::Line>("hl", forms::Line::Ends{0, 0, drawing::kGridSpan, 0},
+                                               drawing::kGridColour, false));
     vl[0]->setContainer(&pctSpec);
     hl[0]->setContainer(&pctSpec);
     add(*vl[0]);
@@ -56,7 +56,7 @@ MainForm::MainForm(forms::FormHost* host)
 }
 
 void MainForm::loadGridLine(int i) {
-    const int at = display::gridLineAt(i);
+    const int at = drawing::gridLineAt(i);
     forms::Line::Ends v = vl[0]->ends();
     v.x1 = v.x2 = at;
     forms::Line::Ends h = hl[0]->ends();

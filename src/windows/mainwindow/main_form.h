@@ -3,11 +3,11 @@
 #include <memory>
 #include <vector>
 
-#include "display/grid.h"
-#include "forms/check_box.h"
-#include "forms/combo_box.h"
-#include "forms/form.h"
-#include "forms/picture_box.h"
+#include "engine/drawing/grid.h"
+#include "windows/forms/check_box.h"
+#include "windows/forms/combo_box.h"
+#include "windows/forms/form.h"
+#include "windows/forms/picture_box.h"
 
 namespace orv::mainwindow {
 
@@ -17,7 +17,7 @@ class MainForm : public forms::Form {
   public:
     static constexpr int kClientWidth = 473;
     static constexpr int kClientHeight = 314;
-    static constexpr int kGridLines = display::kGridLines;
+    static constexpr int kGridLines = drawing::kGridLines;
 
     explicit MainForm(forms::FormHost* host);
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/check_box.h"
+#include "windows/forms/check_box.h"
 
 namespace orv::mainwindow {
 

@@ -1,4 +1,4 @@
-#include "mainwindow/pane_drawing.h"
+#include "windows/mainwindow/pane_drawing.h"
 
 #include <string>
 #include <utility>
@@ -6,7 +6,7 @@
 namespace orv::mainwindow {
 
 PaneDrawing::PaneDrawing(MainForm& frmMain, forms::Platform& platform,
-                         const display::CustomColours& customColours, std::string appTitle)
+                         const drawing::CustomColours& customColours, std::string appTitle)
     : frmMain_(frmMain),
       platform_(platform),
       appTitle_(std::move(appTitle)),
@@ -15,7 +15,7 @@ PaneDrawing::PaneDrawing(MainForm& frmMain, forms::Platform& platform,
     drawing_.reportOverRange([this](int level) { reportOverRange(level); });
 }
 
-void PaneDrawing::DrawFrame(const display::Block& SampleBuffer) {
+void PaneDrawing::DrawFrame(const drawing::Block& SampleBuffer) {
     drawing_.draw(SampleBuffer, *this);
     frmMain_.pctSpec.refresh();
 }
@@ -25,7 +25,7 @@ void PaneDrawing::reportOverRange(int level) const {
                      appTitle_);
 }
 
-display::DrawSettings PaneDrawing::drawSettings() const {
+drawing::DrawSettings PaneDrawing::drawSettings() const {
     return {frmMain_.cmbStyle.listIndex(), frmMain_.cmbColor.listIndex(),
             frmMain_.chkCLS.value() == 1, frmMain_.cmbZoom.listIndex() + 1};
 }

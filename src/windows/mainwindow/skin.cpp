@@ -1,9 +1,9 @@
-#include "mainwindow/skin.h"
+#include "windows/mainwindow/skin.h"
 
 #include <array>
 #include <string_view>
 
-#include "mainwindow/main_form.h"
+#include "windows/mainwindow/main_form.h"
 
 namespace orv::mainwindow {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <utility>
 
-#include "forms/picture_box.h"
-#include "settings/settings_schema.h"
+#include "windows/forms/picture_box.h"
+#include "windows/settings/settings_schema.h"
 
 namespace orv::mainwindow {
 

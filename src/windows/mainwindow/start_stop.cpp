@@ -1,8 +1,8 @@
-#include "mainwindow/start_stop.h"
+#include "windows/mainwindow/start_stop.h"
 
 #include <utility>
 
-#include "mainwindow/on_top_pause.h"
+#include "windows/mainwindow/on_top_pause.h"
 
 namespace orv::mainwindow {
 

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "capture/capture.h"
-#include "capture/capture_listener.h"
-#include "forms/platform.h"
-#include "mainwindow/main_form.h"
-#include "mainwindow/skin.h"
+#include "windows/capture/capture.h"
+#include "windows/capture/capture_listener.h"
+#include "windows/forms/platform.h"
+#include "windows/mainwindow/main_form.h"
+#include "windows/mainwindow/skin.h"
 
 namespace orv::mainwindow {
 

@@ -1,4 +1,4 @@
-#include "skinchooser/skin_form.h"
+#include "windows/skinchooser/skin_form.h"
 
 namespace orv::skinchooser {
 

@@ -1,5 +1,5 @@
-#include "settings/settings_schema.h"
-#include "skinchooser/skin_form.h"
+#include "windows/settings/settings_schema.h"
+#include "windows/skinchooser/skin_form.h"
 
 namespace orv::skinchooser {
 

@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "display/canvas.h"
-#include "forms/app_info.h"
-#include "forms/list_box.h"
-#include "forms/menu.h"
-#include "forms/platform.h"
-#include "forms/text_controls.h"
-#include "mainwindow/main_form.h"
-#include "mainwindow/skin.h"
-#include "settings/settings_store.h"
+#include "engine/drawing/canvas.h"
+#include "windows/forms/app_info.h"
+#include "windows/forms/list_box.h"
+#include "windows/forms/menu.h"
+#include "windows/forms/platform.h"
+#include "windows/forms/text_controls.h"
+#include "windows/mainwindow/main_form.h"
+#include "windows/mainwindow/skin.h"
+#include "windows/settings/settings_store.h"
 
 namespace orv::skinchooser {
 
@@ -27,7 +27,7 @@ class SkinForm : public forms::Form {
         const forms::AppInfo& app;
         mainwindow::MainForm& frmMain;
         mainwindow::Skin& skin;
-        display::Canvas& pane;
+        drawing::Canvas& pane;
         // Opens this form modally inside the main window's on-top pause.
         std::function<void()> showModal;
         std::function<void()> showAbout;

@@ -1,7 +1,7 @@
 #include <string_view>
 
-#include "capture/wave_in.h"
-#include "skinchooser/skin_form.h"
+#include "windows/capture/wave_in.h"
+#include "windows/skinchooser/skin_form.h"
 
 namespace orv::skinchooser {
 

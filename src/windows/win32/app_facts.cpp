@@ -1,8 +1,8 @@
-#include "platform/win32/app_facts.h"
+#include "windows/win32/app_facts.h"
 
 #include <vector>
 
-#include "platform/win32/text.h"
+#include "windows/win32/text.h"
 
 namespace orv::win32 {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "forms/app_info.h"
-#include "platform/win32/unique_handle.h"
+#include "windows/forms/app_info.h"
+#include "windows/win32/unique_handle.h"
 
 namespace orv::win32 {
 

@@ -1,4 +1,4 @@
-#include "platform/win32/brush_cache.h"
+#include "windows/win32/brush_cache.h"
 
 namespace orv::win32 {
 

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "platform/win32/unique_handle.h"
+#include "windows/win32/unique_handle.h"
 
 namespace orv::win32 {
 

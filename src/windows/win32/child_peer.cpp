@@ -1,11 +1,11 @@
-#include "platform/win32/child_peer.h"
+#include "windows/win32/child_peer.h"
 
 #include <utility>
 
-#include "platform/win32/text.h"
-#include "platform/win32/toolkit.h"
-#include "platform/win32/tooltips.h"
-#include "platform/win32/window_proc.h"
+#include "windows/win32/text.h"
+#include "windows/win32/toolkit.h"
+#include "windows/win32/tooltips.h"
+#include "windows/win32/window_proc.h"
 
 namespace orv::win32 {
 namespace {

@@ -5,9 +5,9 @@
 #include <memory>
 #include <string_view>
 
-#include "forms/control.h"
-#include "forms/form.h"
-#include "platform/win32/unique_handle.h"
+#include "windows/forms/control.h"
+#include "windows/forms/form.h"
+#include "windows/win32/unique_handle.h"
 
 namespace orv::win32 {
 

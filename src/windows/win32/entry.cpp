@@ -2,9 +2,9 @@
 // and hands them to the program, then lives on the window messages.
 #include <windows.h>
 
-#include "app/program.h"
-#include "platform/win32/win32.h"
-#include "platform/win32/window_proc.h"
+#include "windows/app/program.h"
+#include "windows/win32/win32.h"
+#include "windows/win32/window_proc.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int /*show*/) {

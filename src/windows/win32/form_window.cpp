@@ -1,17 +1,17 @@
-#include "platform/win32/form_window.h"
+#include "windows/win32/form_window.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
 
-#include "platform/win32/child_peer.h"
-#include "platform/win32/images.h"
-#include "platform/win32/mouse.h"
-#include "platform/win32/painted_window.h"
-#include "platform/win32/popup_menu.h"
-#include "platform/win32/text.h"
-#include "platform/win32/toolkit.h"
-#include "platform/win32/window_proc.h"
+#include "windows/win32/child_peer.h"
+#include "windows/win32/images.h"
+#include "windows/win32/mouse.h"
+#include "windows/win32/painted_window.h"
+#include "windows/win32/popup_menu.h"
+#include "windows/win32/text.h"
+#include "windows/win32/toolkit.h"
+#include "windows/win32/window_proc.h"
 
 namespace orv::win32 {
 namespace {

@@ -6,10 +6,10 @@
 #include <optional>
 #include <vector>
 
-#include "forms/form.h"
-#include "platform/win32/brush_cache.h"
-#include "platform/win32/tooltips.h"
-#include "platform/win32/unique_handle.h"
+#include "windows/forms/form.h"
+#include "windows/win32/brush_cache.h"
+#include "windows/win32/tooltips.h"
+#include "windows/win32/unique_handle.h"
 
 namespace orv::win32 {
 

@@ -1,11 +1,11 @@
-#include "platform/win32/images.h"
+#include "windows/win32/images.h"
 
 #include <cstdint>
 #include <cstring>
 #include <optional>
 #include <vector>
 
-#include "platform/win32/text.h"
+#include "windows/win32/text.h"
 
 namespace orv::win32 {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "forms/picture_box.h"
-#include "platform/win32/unique_handle.h"
+#include "windows/forms/picture_box.h"
+#include "windows/win32/unique_handle.h"
 
 namespace orv::win32 {
 

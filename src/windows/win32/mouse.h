@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "forms/control.h"
+#include "windows/forms/control.h"
 
 namespace orv::win32 {
 

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "platform/win32/mouse.h"
+#include "windows/win32/mouse.h"
 
 namespace orv::win32 {
 

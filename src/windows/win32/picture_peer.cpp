@@ -1,14 +1,14 @@
-#include "platform/win32/picture_peer.h"
+#include "windows/win32/picture_peer.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "platform/win32/images.h"
-#include "platform/win32/mouse.h"
-#include "platform/win32/painted_window.h"
-#include "platform/win32/toolkit.h"
-#include "platform/win32/unique_handle.h"
-#include "platform/win32/window_proc.h"
+#include "windows/win32/images.h"
+#include "windows/win32/mouse.h"
+#include "windows/win32/painted_window.h"
+#include "windows/win32/toolkit.h"
+#include "windows/win32/unique_handle.h"
+#include "windows/win32/window_proc.h"
 
 namespace orv::win32 {
 namespace {

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "forms/picture_box.h"
-#include "platform/win32/child_peer.h"
-#include "platform/win32/unique_handle.h"
+#include "windows/forms/picture_box.h"
+#include "windows/win32/child_peer.h"
+#include "windows/win32/unique_handle.h"
 
 namespace orv::win32 {
 

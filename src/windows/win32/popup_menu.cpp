@@ -1,6 +1,6 @@
-#include "platform/win32/popup_menu.h"
+#include "windows/win32/popup_menu.h"
 
-#include "platform/win32/text.h"
+#include "windows/win32/text.h"
 
 namespace orv::win32 {
 namespace {

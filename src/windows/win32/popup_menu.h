@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "forms/menu.h"
-#include "platform/win32/unique_handle.h"
+#include "windows/forms/menu.h"
+#include "windows/win32/unique_handle.h"
 
 namespace orv::win32 {
 

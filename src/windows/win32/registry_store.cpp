@@ -1,9 +1,9 @@
-#include "platform/win32/registry_store.h"
+#include "windows/win32/registry_store.h"
 
 #include <windows.h>
 
-#include "platform/win32/text.h"
-#include "platform/win32/unique_handle.h"
+#include "windows/win32/text.h"
+#include "windows/win32/unique_handle.h"
 
 namespace orv::win32 {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "settings/settings_store.h"
+#include "windows/settings/settings_store.h"
 
 namespace orv::win32 {
 

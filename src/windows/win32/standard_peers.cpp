@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "forms/check_box.h"
-#include "forms/combo_box.h"
-#include "forms/list_box.h"
-#include "forms/menu.h"
-#include "forms/text_controls.h"
-#include "platform/win32/child_peer.h"
-#include "platform/win32/picture_peer.h"
-#include "platform/win32/text.h"
+#include "windows/forms/check_box.h"
+#include "windows/forms/combo_box.h"
+#include "windows/forms/list_box.h"
+#include "windows/forms/menu.h"
+#include "windows/forms/text_controls.h"
+#include "windows/win32/child_peer.h"
+#include "windows/win32/picture_peer.h"
+#include "windows/win32/text.h"
 
 namespace orv::win32 {
 namespace {

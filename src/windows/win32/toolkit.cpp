@@ -1,10 +1,10 @@
-#include "platform/win32/toolkit.h"
+#include "windows/win32/toolkit.h"
 
 #include <commctrl.h>
 
-#include "platform/win32/form_window.h"
-#include "platform/win32/picture_peer.h"
-#include "platform/win32/window_proc.h"
+#include "windows/win32/form_window.h"
+#include "windows/win32/picture_peer.h"
+#include "windows/win32/window_proc.h"
 
 namespace orv::win32 {
 namespace {

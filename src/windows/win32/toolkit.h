@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/win32/unique_handle.h"
+#include "windows/win32/unique_handle.h"
 
 namespace orv::win32 {
 

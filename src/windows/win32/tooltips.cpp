@@ -1,8 +1,8 @@
-#include "platform/win32/tooltips.h"
+#include "windows/win32/tooltips.h"
 
 #include <commctrl.h>
 
-#include "platform/win32/text.h"
+#include "windows/win32/text.h"
 
 namespace orv::win32 {
 namespace {

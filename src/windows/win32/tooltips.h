@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "platform/win32/unique_handle.h"
+#include "windows/win32/unique_handle.h"
 
 namespace orv::win32 {
 

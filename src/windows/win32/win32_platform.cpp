@@ -1,13 +1,13 @@
-#include "platform/win32/win32_platform.h"
+#include "windows/win32/win32_platform.h"
 
 #include <commdlg.h>
 
 #include <array>
 #include <utility>
 
-#include "platform/win32/form_window.h"
-#include "platform/win32/text.h"
-#include "platform/win32/unique_handle.h"
+#include "windows/win32/form_window.h"
+#include "windows/win32/text.h"
+#include "windows/win32/unique_handle.h"
 
 namespace orv::win32 {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "forms/platform.h"
-#include "platform/win32/toolkit.h"
+#include "windows/forms/platform.h"
+#include "windows/win32/toolkit.h"
 
 namespace orv::win32 {
 

@@ -1,4 +1,4 @@
-#include "platform/win32/winmm_wave_in.h"
+#include "windows/win32/winmm_wave_in.h"
 
 #include <windows.h>
 
@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <cwchar>
 
-#include "platform/win32/text.h"
+#include "windows/win32/text.h"
 
 namespace orv::win32 {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "capture/wave_in.h"
+#include "windows/capture/wave_in.h"
 
 namespace orv::win32 {
 

@@ -1,13 +1,13 @@
-#include "sound/block_cutter.h"
+#include "engine/blocks/block_cutter.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
 
-#include "sound/sample_conversion.h"
+#include "engine/blocks/sample_conversion.h"
 
-namespace orv::sound {
+namespace orv::blocks {
 namespace {
 
 struct Cutting {
@@ -54,4 +54,4 @@ INSTANTIATE_TEST_SUITE_P(Lengths, BlockCutting,
                                            Cutting{1024, 3, 4, false}));
 
 }  // namespace
-}  // namespace orv::sound
+}  // namespace orv::blocks

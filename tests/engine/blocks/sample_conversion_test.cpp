@@ -1,4 +1,4 @@
-#include "sound/sample_conversion.h"
+#include "engine/blocks/sample_conversion.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <set>
 #include <vector>
 
-namespace orv::sound {
+namespace orv::blocks {
 namespace {
 
 struct Conversion {
@@ -76,4 +76,4 @@ INSTANTIATE_TEST_SUITE_P(
                       Averaging{{1.0F, 1.0F, 0.5F}, 2, {1.0F}}, Averaging{{}, 2, {}}));
 
 }  // namespace
-}  // namespace orv::sound
+}  // namespace orv::blocks

@@ -1,4 +1,4 @@
-#include "display/block_drawing.h"
+#include "engine/drawing/block_drawing.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "display/level_colours.h"
 #include "display_fakes.h"
+#include "engine/drawing/level_colours.h"
 
-namespace orv::display {
+namespace orv::drawing {
 namespace {
 
 using testing::Stroke;
@@ -356,4 +356,4 @@ TEST_F(BlockDrawingTest, ASettingsValueDrawsWhatTheSameSettingsFromASourceDraw) 
 }
 
 }  // namespace
-}  // namespace orv::display
+}  // namespace orv::drawing

@@ -1,4 +1,4 @@
-#include "display/canvas.h"
+#include "engine/drawing/canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 
 #include "display_fakes.h"
 
-namespace orv::display {
+namespace orv::drawing {
 namespace {
 
 using testing::RecordingCanvas;
@@ -120,4 +120,4 @@ TEST(CanvasTest, PrintUsesTheForegroundOfTheMomentAndGoesBackToTheLeftEdge) {
 }
 
 }  // namespace
-}  // namespace orv::display
+}  // namespace orv::drawing

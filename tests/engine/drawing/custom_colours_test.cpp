@@ -1,11 +1,11 @@
-#include "display/custom_colours.h"
+#include "engine/drawing/custom_colours.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-namespace orv::display {
+namespace orv::drawing {
 namespace {
 
 TEST(DefaultCustomColoursTest, AreTheStoredTextsOfTheBandDefaultsAndMirrorAboutTheMiddle) {
@@ -72,4 +72,4 @@ TEST(CustomColoursTest, ABadCellFallsBackToItsOwnBandsDefault) {
 }
 
 }  // namespace
-}  // namespace orv::display
+}  // namespace orv::drawing

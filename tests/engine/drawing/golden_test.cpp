@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
-#include "display/block_drawing.h"
-#include "display/raster_canvas.h"
-#include "png_file.h"
+#include "engine/drawing/block_drawing.h"
+#include "engine/drawing/raster_canvas.h"
+#include "support/png_file.h"
 
-namespace orv::display {
+namespace orv::drawing {
 namespace {
 
 const std::filesystem::path kGoldenDir = ORVANTA_GOLDEN_DIR;
@@ -138,4 +138,4 @@ INSTANTIATE_TEST_SUITE_P(EveryStyle, GoldenPicture, ::testing::ValuesIn(cases())
                          [](const auto& each) { return each.param.name; });
 
 }  // namespace
-}  // namespace orv::display
+}  // namespace orv::drawing

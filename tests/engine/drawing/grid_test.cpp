@@ -1,11 +1,11 @@
-#include "display/grid.h"
+#include "engine/drawing/grid.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
 
-namespace orv::display {
+namespace orv::drawing {
 namespace {
 
 constexpr std::uint32_t kBackground = 0x123456;
@@ -50,4 +50,4 @@ TEST(GridTest, ASmallerPictureGetsTheLinesThatFitAndATooShortBufferNone) {
 }
 
 }  // namespace
-}  // namespace orv::display
+}  // namespace orv::drawing

@@ -1,13 +1,13 @@
-#include "display/level_colours.h"
+#include "engine/drawing/level_colours.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "display/colour_schemes.h"
+#include "engine/drawing/colour_schemes.h"
 
-namespace orv::display {
+namespace orv::drawing {
 namespace {
 
 constexpr Colour rgb(int r, int g, int b) {
@@ -197,4 +197,4 @@ INSTANTIATE_TEST_SUITE_P(ColourList, UserSchemeOf,
                                            UserEntry{15, -1}));
 
 }  // namespace
-}  // namespace orv::display
+}  // namespace orv::drawing

@@ -1,13 +1,13 @@
-#include "frontend/pane_picture.h"
+#include "engine/drawing/pane_picture.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
 
-#include "display/grid.h"
+#include "engine/drawing/grid.h"
 
-namespace orv::frontend {
+namespace orv::drawing {
 namespace {
 
 constexpr int kSize = 40;
@@ -32,7 +32,7 @@ TEST_P(ComposingAPicture, ScalesTheGriddedPaneNearestNeighbour) {
     const auto [scale, grid] = GetParam();
     const std::vector<std::uint32_t> pane = pattern();
     std::vector<std::uint32_t> expected = pane;
-    if (grid) display::paintGrid(expected, kSize, kSize);
+    if (grid) drawing::paintGrid(expected, kSize, kSize);
     PanePicture picture(kSize, kSize, scale, grid);
     ASSERT_EQ(picture.width(), kSize * scale);
     ASSERT_EQ(picture.height(), kSize * scale);
@@ -61,4 +61,4 @@ INSTANTIATE_TEST_SUITE_P(ScalesAndGrid, ComposingAPicture,
                                            Composing{4, true}));
 
 }  // namespace
-}  // namespace orv::frontend
+}  // namespace orv::drawing

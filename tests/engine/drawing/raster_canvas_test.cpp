@@ -1,4 +1,4 @@
-#include "display/raster_canvas.h"
+#include "engine/drawing/raster_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "display/glyph_font.h"
+#include "engine/drawing/glyph_font.h"
 
-namespace orv::display {
+namespace orv::drawing {
 namespace {
 
 constexpr Colour kInk = 0x0000FF;
@@ -314,4 +314,4 @@ TEST(RasterCanvasTest, ClearingAndANewBackgroundPaintEveryPixel) {
 }
 
 }  // namespace
-}  // namespace orv::display
+}  // namespace orv::drawing

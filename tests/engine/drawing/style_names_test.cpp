@@ -1,11 +1,11 @@
-#include "display/style_names.h"
+#include "engine/drawing/style_names.h"
 
 #include <gtest/gtest.h>
 
-#include "display/block_drawing.h"
-#include "display/colour_schemes.h"
+#include "engine/drawing/block_drawing.h"
+#include "engine/drawing/colour_schemes.h"
 
-namespace orv::display {
+namespace orv::drawing {
 namespace {
 
 // The lists name exactly the entries the drawing knows, in its order.
@@ -17,4 +17,4 @@ TEST(StyleNamesTest, NameEveryStyleAndSchemeTheDrawingKnows) {
 }
 
 }  // namespace
-}  // namespace orv::display
+}  // namespace orv::drawing

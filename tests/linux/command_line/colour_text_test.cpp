@@ -1,4 +1,4 @@
-#include "frontend/colour_text.h"
+#include "linux/command_line/colour_text.h"
 
 #include <gtest/gtest.h>
 
@@ -6,15 +6,15 @@
 #include <optional>
 #include <string>
 
-#include "frontend/option_error.h"
-#include "sound/sound_files.h"
+#include "linux/command_line/option_error.h"
+#include "linux/support/sound_files.h"
 
-namespace orv::frontend {
+namespace orv::command_line {
 namespace {
 
 struct ColourText {
     std::string text;
-    std::optional<display::Colour> expected;
+    std::optional<drawing::Colour> expected;
 };
 
 class ParsingAColour : public ::testing::TestWithParam<ColourText> {};
@@ -37,10 +37,10 @@ constexpr const char* kSixteen =
     "#000009 #00000a #00000b #00000c, #00000d,#00000e,#00000f,#000010";
 
 TEST(SettingAUserScheme, FillsItsSixteenBandsInOrder) {
-    display::CustomColours colours;
+    drawing::CustomColours colours;
     setUserScheme(colours, std::string("3=") + kSixteen, "--colours");
     for (int b = 0; b < 16; ++b) {
-        EXPECT_EQ(colours.colour(2, b), static_cast<display::Colour>(b + 1) << 16U) << b;
+        EXPECT_EQ(colours.colour(2, b), static_cast<drawing::Colour>(b + 1) << 16U) << b;
         EXPECT_EQ(colours.colour(1, b), 0U) << "another scheme was touched";
     }
 }
@@ -53,7 +53,7 @@ struct BadScheme {
 class SettingABadScheme : public ::testing::TestWithParam<BadScheme> {};
 
 TEST_P(SettingABadScheme, SaysWhereAndWhy) {
-    display::CustomColours colours;
+    drawing::CustomColours colours;
     try {
         setUserScheme(colours, GetParam().spec, "colours.txt:7");
         FAIL() << GetParam().spec;
@@ -83,7 +83,7 @@ TEST(ReadingUserSchemes, SkipsCommentsAndNamesTheBadLine) {
             << "# my schemes\n\n  1=" << kSixteen << "\r\n4=" << kSixteen << "\n";
         std::ofstream(folder / "bad.txt") << "# fine\n1=" << kSixteen << "\n2=#zzzzzz\n";
     }
-    display::CustomColours colours;
+    drawing::CustomColours colours;
     readUserSchemes(colours, folder / "good.txt");
     EXPECT_EQ(colours.colour(0, 15), 0x100000U);
     EXPECT_EQ(colours.colour(3, 0), 0x010000U);
@@ -98,4 +98,4 @@ TEST(ReadingUserSchemes, SkipsCommentsAndNamesTheBadLine) {
 }
 
 }  // namespace
-}  // namespace orv::frontend
+}  // namespace orv::command_line

@@ -1,4 +1,4 @@
-#include "frontend/draw_options.h"
+#include "linux/command_line/draw_options.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "frontend/option_error.h"
+#include "linux/command_line/option_error.h"
 
-namespace orv::frontend {
+namespace orv::command_line {
 namespace {
 
 // Parses the options as a program would, then resolves them.
@@ -23,8 +23,8 @@ Drawing resolveArgs(std::vector<std::string> args) {
 
 struct Resolved {
     std::vector<std::string> args;
-    display::DrawSettings settings;
-    display::Colour background;
+    drawing::DrawSettings settings;
+    drawing::Colour background;
     bool grid;
 };
 
@@ -67,7 +67,7 @@ TEST(ResolvingUserColours, LeavesUntouchedSchemesAtTheirDefaults) {
     EXPECT_EQ(drawing.colours.colour(1, 15), 0x101010U);
     for (int b = 0; b < 16; ++b) {
         EXPECT_EQ(drawing.colours.colour(0, b),
-                  display::kDefaultCustomColours.at(static_cast<std::size_t>(b)));
+                  drawing::kDefaultCustomColours.at(static_cast<std::size_t>(b)));
     }
 }
 
@@ -111,4 +111,4 @@ TEST(ParsingOptions, RefusesClearTogetherWithNoClear) {
 }
 
 }  // namespace
-}  // namespace orv::frontend
+}  // namespace orv::command_line

@@ -1,4 +1,4 @@
-#include "frontend/name_lookup.h"
+#include "linux/command_line/name_lookup.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-namespace orv::frontend {
+namespace orv::command_line {
 namespace {
 
 constexpr std::array<std::string_view, 5> kNames = {"Обычный", "Осевой", "Точечный", "Перевёрнутый",
@@ -40,4 +40,4 @@ TEST(PrintingEntries, GivesIndexAndNameALine) {
 }
 
 }  // namespace
-}  // namespace orv::frontend
+}  // namespace orv::command_line

@@ -1,11 +1,11 @@
-#include "frontend/time_text.h"
+#include "linux/command_line/time_text.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 
-namespace orv::frontend {
+namespace orv::command_line {
 namespace {
 
 struct Time {
@@ -29,4 +29,4 @@ INSTANTIATE_TEST_SUITE_P(
                       Time{"1:2:3:4", std::nullopt}, Time{"2.", std::nullopt}));
 
 }  // namespace
-}  // namespace orv::frontend
+}  // namespace orv::command_line

@@ -6,17 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "display/block_drawing.h"
-#include "display/raster_canvas.h"
-#include "frontend/draw_options.h"
-#include "mainwindow/display_options.h"
-#include "mainwindow/main_form.h"
-#include "mainwindow/pane_drawing.h"
-#include "sound/block_reader.h"
-#include "sound/sound_files.h"
-#include "support/fake_platform.h"
+#include "engine/drawing/block_drawing.h"
+#include "engine/drawing/raster_canvas.h"
+#include "linux/command_line/draw_options.h"
+#include "linux/sound_files/block_reader.h"
+#include "linux/support/sound_files.h"
+#include "windows/mainwindow/display_options.h"
+#include "windows/mainwindow/main_form.h"
+#include "windows/mainwindow/pane_drawing.h"
+#include "windows/support/fake_platform.h"
 
-namespace orv::frontend {
+namespace orv::command_line {
 namespace {
 
 constexpr const char* kUserColours =
@@ -30,7 +30,7 @@ struct SameChoice {
     int scheme;  // -1: left as choosing the style set it
     int zoom;    // the list's index
     bool untickClear;
-    display::Colour background;
+    drawing::Colour background;
 };
 
 class DrawingOffline : public ::testing::TestWithParam<SameChoice> {};
@@ -51,15 +51,15 @@ TEST_P(DrawingOffline, GivesTheWindowsPane) {
     std::reverse(args.begin(), args.end());
     app.parse(args);
     const Drawing offline = options.resolve();
-    display::RasterCanvas pane;
+    drawing::RasterCanvas pane;
     pane.setBackColour(offline.background);
-    display::BlockDrawing drawing(pane, offline.colours);
+    drawing::BlockDrawing drawing(pane, offline.colours);
 
     testing::FakePlatform platform;
     mainwindow::MainForm frm{nullptr};
     mainwindow::DisplayOptions displayOptions(frm);
     displayOptions.wire();
-    display::CustomColours windowColours = offline.colours;
+    drawing::CustomColours windowColours = offline.colours;
     mainwindow::PaneDrawing window(frm, platform, windowColours, "Orvanta 2");
     frm.cmbColor.setListIndex(0);
     frm.cmbStyle.setListIndex(c.style);
@@ -68,8 +68,8 @@ TEST_P(DrawingOffline, GivesTheWindowsPane) {
     if (c.untickClear) frm.chkCLS.setValue(0);
     window.pane().setBackColour(c.background);
 
-    sound::BlockReader reader(folder / "tone.wav", {});
-    sound::Block block{};
+    sound_files::BlockReader reader(folder / "tone.wav", {});
+    blocks::Block block{};
     int blocks = 0;
     while (reader.next(block)) {
         drawing.draw(block, offline.settings);
@@ -100,4 +100,4 @@ INSTANTIATE_TEST_SUITE_P(
         SameChoice{{"--style", "20", "--scheme", "Спектр 2", "--zoom", "3"}, 20, 10, 2, false, 0}));
 
 }  // namespace
-}  // namespace orv::frontend
+}  // namespace orv::command_line

@@ -1,4 +1,4 @@
-#include "live/capture_feed.h"
+#include "linux/live/capture_feed.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ TEST_P(PiecesOfSound, BecomeWholeBlocksInOrder) {
     feed.write(std::span(sound).subspan(at));
     EXPECT_EQ(feed.blocks(), 5u);
     EXPECT_EQ(wakes, 5);
-    display::Block block{};
+    drawing::Block block{};
     for (std::size_t b = 0; b < 5; ++b) {
         ASSERT_TRUE(queue.pop(block));
         EXPECT_TRUE(std::equal(block.begin(), block.end(), sound.begin() + 256 * b)) << b;
@@ -50,7 +50,7 @@ TEST(CaptureFeed, AFullQueueDropsAndCountsTheNewestBlocks) {
     EXPECT_EQ(feed.blocks(), BlockQueue::kCapacity + 3);
     EXPECT_EQ(queue.dropped(), 3u);
     EXPECT_EQ(wakes, static_cast<int>(BlockQueue::kCapacity));
-    display::Block taken{};
+    drawing::Block taken{};
     ASSERT_TRUE(queue.pop(taken));
     feed.write(block);  // room again
     EXPECT_EQ(queue.dropped(), 3u);

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "display/block_drawing.h"
-#include "display/grid.h"
-#include "display/raster_canvas.h"
-#include "display/style_names.h"
-#include "frontend/draw_options.h"
-#include "support/child_process.h"
-#include "support/x_screen.h"
+#include "engine/drawing/block_drawing.h"
+#include "engine/drawing/grid.h"
+#include "engine/drawing/raster_canvas.h"
+#include "engine/drawing/style_names.h"
+#include "linux/command_line/draw_options.h"
+#include "linux/support/child_process.h"
+#include "linux/support/x_screen.h"
 #include "temporary_folder.h"
 
 namespace orv::live {
@@ -92,17 +92,17 @@ struct Picture {
 std::vector<std::uint32_t> enginePicture(const Picture& p) {
     // The user schemes as the program has them when no option sets them.
     CLI::App app;
-    const frontend::DrawOptions options(app);
+    const command_line::DrawOptions options(app);
     app.parse(std::vector<std::string>{});
-    const frontend::Drawing drawn = options.resolve();
-    display::RasterCanvas pane;
-    display::BlockDrawing drawing(pane, drawn.colours);
-    display::Block block;
+    const command_line::Drawing drawn = options.resolve();
+    drawing::RasterCanvas pane;
+    drawing::BlockDrawing drawing(pane, drawn.colours);
+    drawing::Block block;
     block.fill(static_cast<std::uint8_t>(p.level));
     drawing.draw(block, {p.style, p.scheme, true, p.penWidth});
     std::vector<std::uint32_t> pixels(pane.pixels().begin(), pane.pixels().end());
     if (p.grid) {
-        display::paintGrid(pixels, pane.width(), pane.height());
+        drawing::paintGrid(pixels, pane.width(), pane.height());
     }
     return pixels;
 }
@@ -110,7 +110,7 @@ std::vector<std::uint32_t> enginePicture(const Picture& p) {
 // Pixels of the window that differ from the pane scaled to P (black around it).
 int differences(const XScreen::Image& shown, const std::vector<std::uint32_t>& pane,
                 const Picture& p) {
-    constexpr int kPane = display::RasterCanvas::kPaneSize;
+    constexpr int kPane = drawing::RasterCanvas::kPaneSize;
     int wrong = 0;
     for (int y = 0; y < shown.height; ++y) {
         for (int x = 0; x < shown.width; ++x) {
@@ -159,8 +159,8 @@ TEST_F(LiveProgram, KeysAndClicksChangeTheStyleAndSchemeAndAreRemembered) {
     const XScreen::WindowId window = windowOf(*program);
     ASSERT_NE(window, 0u);
     const auto titleNames = [&](int style, int scheme) {
-        const std::string expected = "Orvanta 2 — " + std::string(display::styleNames()[style]) +
-                                     " — " + std::string(display::schemeNames()[scheme]);
+        const std::string expected = "Orvanta 2 — " + std::string(drawing::styleNames()[style]) +
+                                     " — " + std::string(drawing::schemeNames()[scheme]);
         return waitFor(30s, [&] { return screen.title(window) == expected; });
     };
     ASSERT_TRUE(titleNames(0, 3)) << screen.title(window);

@@ -1,4 +1,4 @@
-#include "live/live_settings.h"
+#include "linux/live/live_settings.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "live/remembered_choices.h"
+#include "linux/live/remembered_choices.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,8 @@ LiveSettings remembered() {
     return settings;
 }
 
-frontend::Drawing resolved(int style, int scheme, bool clear, int penWidth, bool grid) {
-    frontend::Drawing drawing;
+command_line::Drawing resolved(int style, int scheme, bool clear, int penWidth, bool grid) {
+    command_line::Drawing drawing;
     drawing.settings = {style, scheme, clear, penWidth};
     drawing.grid = grid;
     return drawing;
@@ -24,7 +24,7 @@ frontend::Drawing resolved(int style, int scheme, bool clear, int penWidth, bool
 
 struct Overlay {
     const char* name;
-    frontend::Drawing drawing;
+    command_line::Drawing drawing;
     GivenOptions given;
     int style;
     int scheme;

@@ -1,4 +1,4 @@
-#include "live/viewer_state.h"
+#include "linux/live/viewer_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "render/output_kind.h"
+#include "linux/render/output_kind.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 
-#include "frontend/option_error.h"
+#include "linux/command_line/option_error.h"
 
 namespace orv::render {
 namespace {
@@ -22,7 +22,7 @@ TEST_P(ChoosingTheOutput, ByItsName) {
     if (n.kind) {
         EXPECT_EQ(outputKind(n.name), *n.kind) << n.name;
     } else {
-        EXPECT_THROW(outputKind(n.name), frontend::OptionError) << n.name;
+        EXPECT_THROW(outputKind(n.name), command_line::OptionError) << n.name;
     }
 }
 
@@ -48,7 +48,7 @@ class NumberingFrames : public ::testing::TestWithParam<Numbered> {};
 TEST_P(NumberingFrames, FillsTheOneField) {
     const Numbered& n = GetParam();
     if (n.expected.empty()) {
-        EXPECT_THROW(NumberedName{n.pattern}, frontend::OptionError) << n.pattern;
+        EXPECT_THROW(NumberedName{n.pattern}, command_line::OptionError) << n.pattern;
     } else {
         EXPECT_EQ(NumberedName(n.pattern)(n.number), n.expected);
     }

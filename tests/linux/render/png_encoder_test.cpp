@@ -1,4 +1,4 @@
-#include "render/png_encoder.h"
+#include "linux/render/png_encoder.h"
 
 #include <gtest/gtest.h>
 #include <png.h>

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "display/block_drawing.h"
-#include "display/raster_canvas.h"
-#include "frontend/pane_picture.h"
+#include "engine/drawing/block_drawing.h"
+#include "engine/drawing/pane_picture.h"
+#include "engine/drawing/raster_canvas.h"
+#include "linux/sound_files/block_reader.h"
+#include "linux/support/sound_files.h"
 #include "program_run.h"
-#include "sound/block_reader.h"
-#include "sound/sound_files.h"
 
 namespace orv::render {
 namespace {
@@ -63,15 +63,15 @@ struct Frames {
     std::vector<std::uint8_t> last;
 };
 
-Frames engineFrames(const std::filesystem::path& sound, const display::DrawSettings& settings,
+Frames engineFrames(const std::filesystem::path& sound, const drawing::DrawSettings& settings,
                     int scale, bool grid, int first) {
-    sound::BlockReader reader(sound, {});
-    display::RasterCanvas pane;
-    display::CustomColours colours;
-    display::BlockDrawing drawing(pane, colours);
-    frontend::PanePicture picture(pane.width(), pane.height(), scale, grid);
+    sound_files::BlockReader reader(sound, {});
+    drawing::RasterCanvas pane;
+    drawing::CustomColours colours;
+    drawing::BlockDrawing drawing(pane, colours);
+    drawing::PanePicture picture(pane.width(), pane.height(), scale, grid);
     Frames frames;
-    sound::Block block{};
+    blocks::Block block{};
     while (reader.next(block)) {
         drawing.draw(block, settings);
         const auto rgb = picture.composeRgb(pane.pixels());

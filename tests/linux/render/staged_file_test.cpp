@@ -1,11 +1,11 @@
-#include "render/staged_file.h"
+#include "linux/render/staged_file.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <string>
 
-#include "sound/sound_files.h"
+#include "linux/support/sound_files.h"
 
 namespace orv::render {
 namespace {

@@ -1,4 +1,4 @@
-#include "sound/block_reader.h"
+#include "linux/sound_files/block_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -8,17 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "sound/sample_conversion.h"
-#include "sound_files.h"
+#include "engine/blocks/sample_conversion.h"
+#include "linux/support/sound_files.h"
 
-namespace orv::sound {
+namespace orv::sound_files {
 namespace {
 
 using testing::ScratchFolder;
 
-std::vector<Block> readAll(BlockReader& reader) {
-    std::vector<Block> blocks;
-    Block block{};
+std::vector<blocks::Block> readAll(BlockReader& reader) {
+    std::vector<blocks::Block> blocks;
+    blocks::Block block{};
     while (reader.next(block)) blocks.push_back(block);
     return blocks;
 }
@@ -44,15 +44,17 @@ class ReadingARange : public ::testing::TestWithParam<Range> {};
 TEST_P(ReadingARange, CutsConsecutiveBlocksFromItsStart) {
     const Range& r = GetParam();
     ScratchFolder folder;
-    testing::writeSound(folder / "ramp.wav", kProgramRate, 1, ramp(r.samples));
+    testing::writeSound(folder / "ramp.wav", blocks::kSampleRate, 1, ramp(r.samples));
     BlockReader reader(folder / "ramp.wav", r.range);
-    const std::vector<Block> blocks = readAll(reader);
+    const std::vector<blocks::Block> blocks = readAll(reader);
     ASSERT_EQ(static_cast<int>(blocks.size()), r.blocks);
     EXPECT_EQ(reader.blockCount(), r.blocks);
     for (int b = 0; b < r.blocks; ++b) {
-        const int filled = b + 1 < r.blocks ? static_cast<int>(kBlockSamples) : r.samplesInLast;
-        for (int i = 0; i < static_cast<int>(kBlockSamples); ++i) {
-            const int expected = i < filled ? (r.firstSample + b * 256 + i) % 256 : kSilence;
+        const int filled =
+            b + 1 < r.blocks ? static_cast<int>(blocks::kBlockSamples) : r.samplesInLast;
+        for (int i = 0; i < static_cast<int>(blocks::kBlockSamples); ++i) {
+            const int expected =
+                i < filled ? (r.firstSample + b * 256 + i) % 256 : blocks::kSilence;
             ASSERT_EQ(blocks[b][i], expected) << "block " << b << " sample " << i;
         }
     }
@@ -60,13 +62,13 @@ TEST_P(ReadingARange, CutsConsecutiveBlocksFromItsStart) {
 
 INSTANTIATE_TEST_SUITE_P(
     FromAndTo, ReadingARange,
-    ::testing::Values(Range{1024, {}, 0, 4, 256}, Range{1000, {}, 0, 4, 232},
-                      Range{10, {}, 0, 1, 10},
-                      Range{2000, {100.0 / kProgramRate, {}}, 100, 8, 1900 - 7 * 256},
-                      Range{2000, {0, 300.0 / kProgramRate}, 0, 2, 44},
-                      Range{2000, {512.0 / kProgramRate, 1024.0 / kProgramRate}, 512, 2, 256},
-                      // An end beyond the sound's is its end.
-                      Range{600, {0, 60.0}, 0, 3, 88}));
+    ::testing::Values(
+        Range{1024, {}, 0, 4, 256}, Range{1000, {}, 0, 4, 232}, Range{10, {}, 0, 1, 10},
+        Range{2000, {100.0 / blocks::kSampleRate, {}}, 100, 8, 1900 - 7 * 256},
+        Range{2000, {0, 300.0 / blocks::kSampleRate}, 0, 2, 44},
+        Range{2000, {512.0 / blocks::kSampleRate, 1024.0 / blocks::kSampleRate}, 512, 2, 256},
+        // An end beyond the sound's is its end.
+        Range{600, {0, 60.0}, 0, 3, 88}));
 
 TEST(ReadingChannels, AveragesThemBeforeResampling) {
     ScratchFolder folder;
@@ -78,16 +80,16 @@ TEST(ReadingChannels, AveragesThemBeforeResampling) {
     }
     testing::writeSound(folder / "opposed.flac", 44100, 2, stereo);
     BlockReader reader(folder / "opposed.flac", {});
-    const std::vector<Block> blocks = readAll(reader);
+    const std::vector<blocks::Block> blocks = readAll(reader);
     EXPECT_EQ(blocks.size(), (5513U + 255U) / 256U);
-    for (const Block& block : blocks) {
-        for (const std::uint8_t s : block) ASSERT_EQ(s, kSilence);
+    for (const blocks::Block& block : blocks) {
+        for (const std::uint8_t s : block) ASSERT_EQ(s, blocks::kSilence);
     }
 }
 
 TEST(ReadingACutFile, ReadsWhatIsThereAndSaysSo) {
     ScratchFolder folder;
-    testing::writeSound(folder / "whole.wav", kProgramRate, 1, ramp(4096));
+    testing::writeSound(folder / "whole.wav", blocks::kSampleRate, 1, ramp(4096));
     testing::cutCopy(folder / "whole.wav", folder / "cut.wav", 44 + 2 * 1000);
     BlockReader whole(folder / "whole.wav", {});
     EXPECT_FALSE(whole.cutShort());
@@ -133,20 +135,22 @@ INSTANTIATE_TEST_SUITE_P(
                                "not a sound file"},
                       BadSound{"header.wav",
                                [](const ScratchFolder& f) {
-                                   testing::writeSound(f / "whole.wav", kProgramRate, 1, ramp(100));
+                                   testing::writeSound(f / "whole.wav", blocks::kSampleRate, 1,
+                                                       ramp(100));
                                    testing::cutCopy(f / "whole.wav", f / "header.wav", 30);
                                },
                                {},
                                "not a sound file"},
                       BadSound{"empty.wav",
                                [](const ScratchFolder& f) {
-                                   testing::writeSound(f / "empty.wav", kProgramRate, 1, {});
+                                   testing::writeSound(f / "empty.wav", blocks::kSampleRate, 1, {});
                                },
                                {},
                                "holds no samples"},
                       BadSound{"late.wav",
                                [](const ScratchFolder& f) {
-                                   testing::writeSound(f / "late.wav", kProgramRate, 1, ramp(100));
+                                   testing::writeSound(f / "late.wav", blocks::kSampleRate, 1,
+                                                       ramp(100));
                                },
                                {1.0, {}},
                                "no samples between --from and --to"},
@@ -158,4 +162,4 @@ INSTANTIATE_TEST_SUITE_P(
                                "is a folder"}));
 
 }  // namespace
-}  // namespace orv::sound
+}  // namespace orv::sound_files

@@ -1,4 +1,4 @@
-#include "sound_files.h"
+#include "linux/support/sound_files.h"
 
 #include <sndfile.h>
 #include <unistd.h>

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "about/about_box.h"
-#include "support/fake_platform.h"
+#include "windows/about/about_box.h"
+#include "windows/support/fake_platform.h"
 
 namespace orv::about {
 namespace {

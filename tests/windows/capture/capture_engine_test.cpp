@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "capture/capture.h"
-#include "capture/capture_listener.h"
-#include "capture/wave_in_callback.h"
-#include "support/scripted_wave_in.h"
+#include "windows/capture/capture.h"
+#include "windows/capture/capture_listener.h"
+#include "windows/capture/wave_in_callback.h"
+#include "windows/support/scripted_wave_in.h"
 
 namespace orv::testing {
 namespace {

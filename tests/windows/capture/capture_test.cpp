@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "capture/wave_in_callback.h"
-#include "support/popup_choice.h"
-#include "support/program_fixture.h"
+#include "windows/capture/wave_in_callback.h"
+#include "windows/support/popup_choice.h"
+#include "windows/support/program_fixture.h"
 
 namespace orv::testing {
 namespace {

@@ -4,8 +4,8 @@
 #include <variant>
 #include <vector>
 
-#include "display/custom_colours.h"
-#include "support/program_fixture.h"
+#include "engine/drawing/custom_colours.h"
+#include "windows/support/program_fixture.h"
 
 namespace orv::testing {
 namespace {
@@ -32,7 +32,7 @@ class ColourEditorTest : public ProgramTest {
         return colours;
     }
     static std::vector<forms::Colour> defaults() {
-        return {display::kDefaultCustomColours.begin(), display::kDefaultCustomColours.end()};
+        return {drawing::kDefaultCustomColours.begin(), drawing::kDefaultCustomColours.end()};
     }
     std::string stored(const std::string& section, const std::string& key) {
         return store.get("Orvanta 2", section, key, "<absent>");
@@ -114,7 +114,7 @@ TEST_F(ColourEditorTest, ACancelledPickerChangesNothing) {
     platform.colourChoices = {std::nullopt};
     openEditor(11, [&](coloureditor::ColorForm& form) {
         EXPECT_FALSE(form.PickColor(*form.pctCol[2]));
-        EXPECT_EQ(form.pctCol[2]->backColour(), display::kDefaultCustomColours[2]);
+        EXPECT_EQ(form.pctCol[2]->backColour(), drawing::kDefaultCustomColours[2]);
         form.close();  // the window's own close box
     });
     EXPECT_TRUE(store.values().empty());

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "display/block_drawing.h"
-#include "display/custom_colours.h"
-#include "display/raster_canvas.h"
+#include "engine/drawing/block_drawing.h"
+#include "engine/drawing/custom_colours.h"
+#include "engine/drawing/raster_canvas.h"
 #include "program_session.h"
 
 namespace orv::testing {
@@ -46,15 +46,15 @@ TEST_F(Capture, StartCapturesAndDrawsUntilStop) {
 // but for the style, scheme and pen width; twice, so that what carries over between blocks
 // (the number style's colour) has settled.
 Image expectedPane(int style, int scheme, int zoom, std::uint8_t level) {
-    orv::display::CustomColours custom;
+    orv::drawing::CustomColours custom;
     for (int k = 0; k < 4; ++k) {
-        for (int b = 0; b < 16; ++b) custom.set(k, b, orv::display::kDefaultCustomColours.at(b));
+        for (int b = 0; b < 16; ++b) custom.set(k, b, orv::drawing::kDefaultCustomColours.at(b));
     }
-    orv::display::RasterCanvas pane;
-    orv::display::Block block{};
+    orv::drawing::RasterCanvas pane;
+    orv::drawing::Block block{};
     block.fill(level);
-    orv::display::BlockDrawing drawing(pane, custom);
-    const orv::display::DrawSettings settings{style, scheme, true, zoom + 1};
+    orv::drawing::BlockDrawing drawing(pane, custom);
+    const orv::drawing::DrawSettings settings{style, scheme, true, zoom + 1};
     drawing.draw(block, settings);
     drawing.draw(block, settings);
     Image image{pane.width(), pane.height(), {}};

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "forms/check_box.h"
-#include "forms/combo_box.h"
-#include "forms/list_box.h"
-#include "forms/menu.h"
-#include "forms/picture_box.h"
+#include "windows/forms/check_box.h"
+#include "windows/forms/combo_box.h"
+#include "windows/forms/list_box.h"
+#include "windows/forms/menu.h"
+#include "windows/forms/picture_box.h"
 
 namespace orv::forms {
 namespace {

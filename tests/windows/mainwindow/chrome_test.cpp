@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "support/program_fixture.h"
+#include "windows/support/program_fixture.h"
 
 namespace orv::testing {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <variant>
 
-#include "display/custom_colours.h"
-#include "support/program_fixture.h"
+#include "engine/drawing/custom_colours.h"
+#include "windows/support/program_fixture.h"
 
 namespace orv::testing {
 namespace {
@@ -13,7 +13,7 @@ class ColourSchemeSelectorTest : public ProgramTest {
   protected:
     void SetUp() override { ASSERT_TRUE(program.Main()); }
     mainwindow::MainForm& f() { return program.frmMain(); }
-    const display::CustomColours::Cell& cell(int k, int b) {
+    const drawing::CustomColours::Cell& cell(int k, int b) {
         return program.customColours().cell(k, b);
     }
 
@@ -32,7 +32,7 @@ TEST_F(ColourSchemeSelectorTest, AUserSchemeWithNothingStoredLoadsTheDefaultsAsT
     EXPECT_EQ(f().cmdCustom.picture(), (forms::ImageRef{108, ""}));
     for (int b = 0; b < 16; ++b) {
         EXPECT_EQ(std::get<std::string>(cell(2, b)),
-                  std::to_string(display::kDefaultCustomColours.at(b)));
+                  std::to_string(drawing::kDefaultCustomColours.at(b)));
     }
     EXPECT_TRUE(std::holds_alternative<std::monostate>(cell(0, 0))) << "other rows untouched";
     EXPECT_TRUE(store.values().empty()) << "nothing is written";
@@ -46,7 +46,7 @@ TEST_F(ColourSchemeSelectorTest, StoredTextIsLoadedUnconvertedIntoItsOwnRow) {
     EXPECT_EQ(std::get<std::string>(cell(0, 0)), "16711680");
     EXPECT_EQ(std::get<std::string>(cell(0, 15)), "not a colour");
     EXPECT_EQ(program.customColours().colour(0, 0), 16711680U);
-    EXPECT_EQ(program.customColours().colour(0, 15), display::kDefaultCustomColours.at(15));
+    EXPECT_EQ(program.customColours().colour(0, 15), drawing::kDefaultCustomColours.at(15));
 }
 
 TEST_F(ColourSchemeSelectorTest, LeavingAUserSchemeBlocksTheButtonAndKeepsTheRows) {

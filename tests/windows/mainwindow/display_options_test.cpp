@@ -1,11 +1,11 @@
-#include "mainwindow/display_options.h"
+#include "windows/mainwindow/display_options.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "mainwindow/main_form.h"
+#include "windows/mainwindow/main_form.h"
 
 namespace orv::mainwindow {
 namespace {

@@ -1,13 +1,13 @@
-#include "mainwindow/pane_drawing.h"
+#include "windows/mainwindow/pane_drawing.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "display/block_drawing.h"
-#include "display/raster_canvas.h"
-#include "mainwindow/main_form.h"
-#include "support/fake_platform.h"
+#include "engine/drawing/block_drawing.h"
+#include "engine/drawing/raster_canvas.h"
+#include "windows/mainwindow/main_form.h"
+#include "windows/support/fake_platform.h"
 
 namespace orv::mainwindow {
 namespace {
@@ -20,9 +20,9 @@ class PaneDrawingTest : public ::testing::Test {
 
     testing::FakePlatform platform;
     MainForm frm{nullptr};
-    display::CustomColours colours;
+    drawing::CustomColours colours;
     PaneDrawing paneDrawing{frm, platform, colours, "Orvanta 2"};
-    display::Block block{};
+    drawing::Block block{};
 };
 
 struct ControlsCase {
@@ -42,9 +42,9 @@ TEST_P(PaneDrawingControls, DrawsWithTheStyleSchemeClearAndZoomTheControlsHold) 
     frm.cmbColor.setListIndex(c.scheme);
     frm.cmbZoom.setListIndex(c.zoom);
     frm.chkCLS.setValue(c.clear);
-    display::RasterCanvas expected;
-    display::BlockDrawing drawing(expected, colours);
-    const display::DrawSettings settings{c.style, c.scheme, c.clear == 1, c.zoom + 1};
+    drawing::RasterCanvas expected;
+    drawing::BlockDrawing drawing(expected, colours);
+    const drawing::DrawSettings settings{c.style, c.scheme, c.clear == 1, c.zoom + 1};
     for (int b = 0; b < 2; ++b) {
         paneDrawing.DrawFrame(block);
         drawing.draw(block, settings);

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "mainwindow/main_form.h"
-#include "mainwindow/skin.h"
+#include "windows/mainwindow/main_form.h"
+#include "windows/mainwindow/skin.h"
 
 namespace orv::mainwindow {
 namespace {

@@ -46,7 +46,7 @@ if grep -q $'[^\r]$' <(tail -c +4 "$out/readme.txt"); then
     exit 1
 fi
 # The packaged program is the built one.
-unzip -p "$zip" "$name/orvanta2.exe" | cmp -s - "$build/src/platform/win32/orvanta2.exe" ||
+unzip -p "$zip" "$name/orvanta2.exe" | cmp -s - "$build/src/windows/orvanta2.exe" ||
     { echo "FAIL: the zip's orvanta2.exe is not the built one" >&2; exit 1; }
 
 # Shipped stripped: no symbols and no .debug_* sections, but a link to the kept debug file.
@@ -62,7 +62,7 @@ if "$objdump" -t "$out/orvanta2.exe" | grep -q '^\[ *[0-9]'; then
 fi
 grep -q ' \.gnu_debuglink' <<<"$sections" ||
     { echo "FAIL: the zip's orvanta2.exe does not name its debug file" >&2; exit 1; }
-symbols="$build/src/platform/win32/orvanta2.debug"
+symbols="$build/src/windows/orvanta2.debug"
 [[ -s $symbols ]] || { echo "FAIL: no debug file $symbols beside the build" >&2; exit 1; }
 echo "shipped orvanta2.exe: $(stat -c %s "$out/orvanta2.exe") bytes;" \
     "its debug data beside the build (orvanta2.debug): $(stat -c %s "$symbols") bytes"

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "support/popup_choice.h"
-#include "support/program_fixture.h"
+#include "windows/support/popup_choice.h"
+#include "windows/support/program_fixture.h"
 
 namespace orv::testing {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/platform.h"
+#include "windows/forms/platform.h"
 
 namespace orv::testing {
 

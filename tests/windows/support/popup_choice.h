@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "forms/menu.h"
-#include "mainwindow/main_form.h"
-#include "support/fake_platform.h"
+#include "windows/forms/menu.h"
+#include "windows/mainwindow/main_form.h"
+#include "windows/support/fake_platform.h"
 
 namespace orv::testing {
 

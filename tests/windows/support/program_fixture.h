@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/program.h"
-#include "settings/settings_store.h"
-#include "support/fake_platform.h"
-#include "support/scripted_wave_in.h"
+#include "windows/app/program.h"
+#include "windows/settings/settings_store.h"
+#include "windows/support/fake_platform.h"
+#include "windows/support/scripted_wave_in.h"
 
 namespace orv::testing {
 

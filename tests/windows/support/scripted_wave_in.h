@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "capture/wave_in.h"
+#include "windows/capture/wave_in.h"
 
 namespace orv::testing {
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/win32/app_facts.h"
-#include "platform/win32/text.h"
+#include "windows/win32/app_facts.h"
+#include "windows/win32/text.h"
 
 namespace orv::win32 {
 namespace {

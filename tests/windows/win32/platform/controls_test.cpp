@@ -10,15 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "forms/check_box.h"
-#include "forms/combo_box.h"
-#include "forms/form.h"
-#include "forms/list_box.h"
-#include "forms/text_controls.h"
 #include "native.h"
-#include "platform/win32/text.h"
-#include "platform/win32/win32_platform.h"
 #include "support/wait.h"
+#include "windows/forms/check_box.h"
+#include "windows/forms/combo_box.h"
+#include "windows/forms/form.h"
+#include "windows/forms/list_box.h"
+#include "windows/forms/text_controls.h"
+#include "windows/win32/text.h"
+#include "windows/win32/win32_platform.h"
 
 namespace orv::win32 {
 namespace {

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "forms/form.h"
-#include "forms/picture_box.h"
 #include "native.h"
-#include "platform/win32/picture_peer.h"
-#include "platform/win32/win32_platform.h"
 #include "support/client_pixels.h"
 #include "support/wait.h"
+#include "windows/forms/form.h"
+#include "windows/forms/picture_box.h"
+#include "windows/win32/picture_peer.h"
+#include "windows/win32/win32_platform.h"
 
 namespace orv::win32 {
 namespace {

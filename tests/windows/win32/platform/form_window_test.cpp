@@ -15,20 +15,20 @@
 #include <string>
 #include <vector>
 
-#include "forms/check_box.h"
-#include "forms/combo_box.h"
-#include "forms/form.h"
-#include "forms/menu.h"
-#include "forms/picture_box.h"
-#include "forms/text_controls.h"
 #include "native.h"
-#include "platform/win32/images.h"
-#include "platform/win32/popup_menu.h"
-#include "platform/win32/text.h"
-#include "platform/win32/win32_platform.h"
-#include "platform/win32/window_proc.h"
 #include "support/client_pixels.h"
 #include "support/wait.h"
+#include "windows/forms/check_box.h"
+#include "windows/forms/combo_box.h"
+#include "windows/forms/form.h"
+#include "windows/forms/menu.h"
+#include "windows/forms/picture_box.h"
+#include "windows/forms/text_controls.h"
+#include "windows/win32/images.h"
+#include "windows/win32/popup_menu.h"
+#include "windows/win32/text.h"
+#include "windows/win32/win32_platform.h"
+#include "windows/win32/window_proc.h"
 
 namespace orv::win32 {
 namespace {

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/images.h"
-#include "platform/win32/text.h"
+#include "windows/win32/images.h"
+#include "windows/win32/text.h"
 
 namespace orv::win32 {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/win32/child_peer.h"
+#include "windows/win32/child_peer.h"
 
 namespace orv::testing {
 

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "platform/win32/registry_store.h"
-#include "platform/win32/text.h"
+#include "windows/win32/registry_store.h"
+#include "windows/win32/text.h"
 
 namespace orv::win32 {
 namespace {

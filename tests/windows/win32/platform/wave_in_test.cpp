@@ -12,9 +12,9 @@
 #include <atomic>
 #include <cstdint>
 
-#include "platform/win32/winmm_wave_in.h"
 #include "support/sound_player.h"
 #include "support/wait.h"
+#include "windows/win32/winmm_wave_in.h"
 
 namespace orv::win32 {
 namespace {
