@@ -8,6 +8,7 @@
 
 #include "allocation_count.h"
 #include "draw_frame_fixture.h"
+#include "engine/drawing/style_choice.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ double secondsPerBlock(int style, int width) {
 int main() {
     std::printf("%-6s %-6s %14s %12s %12s\n", "style", "width", "us per block", "of block %",
                 "allocations");
-    for (int style = 0; style < orv::drawing::BlockDrawing::kStyles; ++style) {
+    for (int style = 0; style < orv::drawing::kStyleCount; ++style) {
         for (const int width : {1, 4}) {
             const double s = secondsPerBlock(style, width);
             orv::bench::DrawFrameFixture fixture(style, width);

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "engine/drawing/style_choice.h"
 #include "engine/drawing/styles.h"
 
 namespace orv::drawing {
@@ -39,7 +40,7 @@ void BlockDrawing::drawWith(const Block& block, const Settings& settingsNow) {
         const DrawSettings now = settingsNow();
         pane_.setDrawWidth(now.penWidth);
         context.scheme = now.scheme;
-        if (now.style >= 0 && now.style < kStyles) {
+        if (now.style >= 0 && now.style < kStyleCount) {
             styles()[static_cast<std::size_t>(now.style)](
                 context, Sample{i, v, angle + v * 3.14159 * 4, v / 2.0});
         }

@@ -33,7 +33,6 @@ class DrawSettingsSource {
 // that lives across blocks (the sweeping style's column). Allocates nothing per block.
 class BlockDrawing {
   public:
-    static constexpr int kStyles = 25;
     static constexpr int kSamplesDrawn = 255;  // the last byte of a block is never drawn
 
     BlockDrawing(Canvas& pane, const CustomColours& colours);

@@ -161,7 +161,7 @@ void threads(StyleContext& ctx, const Sample& s) {
     ctx.pane.line(0, s.i, 255, s.i, colour < 0 ? kBlack : static_cast<Colour>(colour));
 }
 
-constexpr std::array<Style, 25> kStyles = {
+constexpr std::array<Style, kStyleCount> kStyles = {
     plain,      axial,      dots,     trace,        rings,    parallel,    stretch,
     upsideDown, boxes,      vertical, quill,        diagonal, bass,        square,
     magicDots,  magicLines, ear,      verticalSine, scope,    scopeFilled, shine,
@@ -169,7 +169,7 @@ constexpr std::array<Style, 25> kStyles = {
 
 }  // namespace
 
-const std::array<Style, 25>& styles() {
+const std::array<Style, kStyleCount>& styles() {
     return kStyles;
 }
 

@@ -6,6 +6,7 @@
 
 #include "engine/drawing/canvas.h"
 #include "engine/drawing/level_colours.h"
+#include "engine/drawing/style_choice.h"
 
 namespace orv::drawing {
 
@@ -33,6 +34,6 @@ struct StyleContext {
 using Style = void (*)(StyleContext& context, const Sample& sample);
 
 // The drawing of each entry of the style list, by index.
-const std::array<Style, 25>& styles();
+const std::array<Style, kStyleCount>& styles();
 
 }  // namespace orv::drawing

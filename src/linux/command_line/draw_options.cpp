@@ -5,6 +5,7 @@
 #include <iostream>
 #include <optional>
 
+#include "engine/drawing/style_choice.h"
 #include "engine/drawing/style_names.h"
 #include "linux/command_line/colour_text.h"
 #include "linux/command_line/name_lookup.h"
@@ -12,11 +13,6 @@
 
 namespace orv::command_line {
 namespace {
-
-// Choosing the sweeping style in the window unticks clearing and switches to the scheme made for
-// it; given on the command line, it starts the same way.
-constexpr int kSweepStyle = 22;
-constexpr int kSweepScheme = 9;
 
 int lookUp(const std::string& text, std::span<const std::string_view> names,
            std::string_view option, std::string_view listOption) {
@@ -84,11 +80,11 @@ Drawing DrawOptions::resolve() const {
         }
     }
     drawing.settings.style = lookUp(style_, drawing::styleNames(), "--style", "--list-styles");
-    const bool sweeping = drawing.settings.style == kSweepStyle;
+    const drawing::StyleImplies implied = drawing::impliedBy(drawing.settings.style);
     drawing.settings.scheme =
-        scheme_.empty() ? (sweeping ? kSweepScheme : defaultScheme_)
+        scheme_.empty() ? implied.scheme.value_or(defaultScheme_)
                         : lookUp(scheme_, drawing::schemeNames(), "--scheme", "--list-schemes");
-    drawing.settings.clear = clear_ || (!noClear_ && !sweeping);
+    drawing.settings.clear = clear_ || (!noClear_ && implied.clear);
     drawing.settings.penWidth = zoom_;
     drawing.grid = grid_;
     const std::optional<drawing::Colour> background = parseColour(background_);

@@ -1,6 +1,6 @@
 #include "linux/live/remembered_choices.h"
 
-#include "linux/live/viewer_state.h"
+#include "engine/drawing/style_choice.h"
 
 namespace orv::live {
 
@@ -10,7 +10,7 @@ LiveSettings withGivenOptions(LiveSettings remembered, const command_line::Drawi
     if (given.style) {
         remembered.style = chosen.style;
         remembered.clear = chosen.clear;
-        if (chosen.style == ViewerState::kSweepingStyle) {
+        if (drawing::impliedBy(chosen.style).scheme) {
             remembered.scheme = chosen.scheme;
         }
     }

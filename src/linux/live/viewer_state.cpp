@@ -1,37 +1,29 @@
 #include "linux/live/viewer_state.h"
 
+#include "engine/drawing/style_choice.h"
+
 namespace orv::live {
 
-namespace {
-
-int wrapped(int value, int count) {
-    return (value % count + count) % count;
-}
-
-}  // namespace
-
 void ViewerState::selectStyle(int style) {
+    const drawing::StyleImplies implied = drawing::impliedBy(style);
     draw.style = style;
-    draw.clear = true;
-    if (style == kSweepingStyle) {
-        draw.scheme = kSweepingScheme;
-        draw.clear = false;
-    }
+    draw.clear = implied.clear;
+    if (implied.scheme) draw.scheme = *implied.scheme;
 }
 
 void ViewerState::apply(Action action) {
     switch (action) {
         case Action::NextStyle:
-            selectStyle(wrapped(draw.style + 1, kStyles));
+            selectStyle(drawing::stepWrapping(draw.style, 1, drawing::kStyleCount));
             break;
         case Action::PreviousStyle:
-            selectStyle(wrapped(draw.style - 1, kStyles));
+            selectStyle(drawing::stepWrapping(draw.style, -1, drawing::kStyleCount));
             break;
         case Action::NextScheme:
-            draw.scheme = wrapped(draw.scheme + 1, kSchemes);
+            draw.scheme = drawing::stepWrapping(draw.scheme, 1, drawing::kSchemeCount);
             break;
         case Action::PreviousScheme:
-            draw.scheme = wrapped(draw.scheme - 1, kSchemes);
+            draw.scheme = drawing::stepWrapping(draw.scheme, -1, drawing::kSchemeCount);
             break;
         case Action::PenWidth1:
         case Action::PenWidth2:
@@ -68,11 +60,11 @@ void ViewerState::apply(Action action) {
             quit = true;
             break;
         case Action::ClickLeft:
-            styleCounter = wrapped(styleCounter + 1, kStyles);
+            styleCounter = drawing::stepWrapping(styleCounter, 1, drawing::kStyleCount);
             selectStyle(styleCounter);
             break;
         case Action::ClickRight:
-            styleCounter = wrapped(styleCounter - 1, kStyles);
+            styleCounter = drawing::stepWrapping(styleCounter, -1, drawing::kStyleCount);
             selectStyle(styleCounter);
             break;
         case Action::ClickMiddle:

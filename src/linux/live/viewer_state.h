@@ -31,11 +31,6 @@ enum class Action {
 
 // The live window's choices: how blocks are drawn and how the window shows them.
 struct ViewerState {
-    static constexpr int kStyles = 25;
-    static constexpr int kSchemes = 15;
-    static constexpr int kSweepingStyle = 22;  // builds up its columns in the scheme made for it
-    static constexpr int kSweepingScheme = 9;
-
     drawing::DrawSettings draw;
     bool grid = false;
     bool paused = false;
@@ -46,8 +41,7 @@ struct ViewerState {
     int styleCounter = 0;
 
     void apply(Action action);
-    // As choosing in the program's style list: every style clears before each block, except the
-    // sweeping one, which also switches to its scheme.
+    // As choosing in the program's style list, with what the style brings with it.
     void selectStyle(int style);
 };
 

@@ -5,11 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "engine/drawing/style_choice.h"
+
 namespace orv::mainwindow {
 namespace {
-
-constexpr int kSweepStyle = 22;
-constexpr int kSweepScheme = 9;  // "Спектр 1"
 
 // The leading whole number of a text after any blanks, 0 when there is none: the style counter
 // is kept as text in the list's tag.
@@ -34,11 +33,10 @@ void DisplayOptions::wire() {
 }
 
 void DisplayOptions::cmbStyle_Click() {
+    const drawing::StyleImplies implied = drawing::impliedBy(frmMain_.cmbStyle.listIndex());
     frmMain_.chkCLS.setValue(1);
-    if (frmMain_.cmbStyle.listIndex() == kSweepStyle) {
-        frmMain_.cmbColor.setListIndex(kSweepScheme);
-        frmMain_.chkCLS.setValue(0);
-    }
+    if (implied.scheme) frmMain_.cmbColor.setListIndex(*implied.scheme);
+    frmMain_.chkCLS.setValue(implied.clear ? 1 : 0);
 }
 
 void DisplayOptions::chkShowMap_Click() {
@@ -54,13 +52,9 @@ void DisplayOptions::chkShowMap_Click() {
 void DisplayOptions::pctSpec_MouseDown(forms::MouseButton button, int /*shift*/, float /*x*/,
                                        float /*y*/) {
     forms::ComboBox& list = frmMain_.cmbStyle;
-    const int last = list.listCount() - 1;
-    if (button == forms::MouseButton::Left) {
-        list.tag = std::to_string(val(list.tag) + 1);
-        if (val(list.tag) > last) list.tag = "0";
-    } else if (button == forms::MouseButton::Right) {
-        list.tag = std::to_string(val(list.tag) - 1);
-        if (val(list.tag) < 0) list.tag = std::to_string(last);
+    if (button == forms::MouseButton::Left || button == forms::MouseButton::Right) {
+        const int step = button == forms::MouseButton::Left ? 1 : -1;
+        list.tag = std::to_string(drawing::stepWrapping(val(list.tag), step, list.listCount()));
     }
     list.setListIndex(val(list.tag));
 }

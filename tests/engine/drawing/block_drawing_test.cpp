@@ -10,6 +10,7 @@
 
 #include "display_fakes.h"
 #include "engine/drawing/level_colours.h"
+#include "engine/drawing/style_choice.h"
 
 namespace orv::drawing {
 namespace {
@@ -269,7 +270,7 @@ TEST_F(BlockDrawingTest, ParallelLooksTheSameInEveryScheme) {
 TEST_F(BlockDrawingTest, TheLastByteOfTheBlockNeverMatters) {
     for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<std::uint8_t>(i * 7);
     clearing(false);
-    for (int s = 0; s < BlockDrawing::kStyles; ++s) {
+    for (int s = 0; s < kStyleCount; ++s) {
         style(s);
         draw();  // so both blocks below start from the pen and colour this data leaves
         const std::int16_t sweep = drawing.SweepColumn;

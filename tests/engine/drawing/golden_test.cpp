@@ -18,6 +18,7 @@
 
 #include "engine/drawing/block_drawing.h"
 #include "engine/drawing/raster_canvas.h"
+#include "engine/drawing/style_choice.h"
 #include "support/png_file.h"
 
 namespace orv::drawing {
@@ -59,7 +60,7 @@ std::vector<Case> cases() {
     std::vector<Case> out;
     const std::vector<std::pair<std::string, Block>> blocks = {
         {"flat", flat()}, {"ramp", ramp()}, {"sine", sine()}};
-    for (int style = 0; style < BlockDrawing::kStyles; ++style) {
+    for (int style = 0; style < kStyleCount; ++style) {
         for (const auto& [kind, block] : blocks) {
             char name[32];
             std::snprintf(name, sizeof name, "style%02d_%s", style, kind.c_str());
