@@ -4,24 +4,23 @@
 
 namespace orv::coloureditor {
 
-template <typename DefaultOf>
-void ColorForm::showStored(int k, DefaultOf defaultOf) {
-    const std::string section = settings::customSchemeSection(k);
+void ColorForm::showStored(const settings::UserSchemes::Texts& bands) {
     for (int b = 0; b < kBands; ++b) {
-        const std::string text =
-            store_.get(appTitle_, section, settings::bandKey(b), std::to_string(defaultOf(b)));
-        pctCol.at(b)->setBackColour(drawing::CustomColours::colourOf(text, b));
+        pctCol.at(b)->setBackColour(drawing::CustomColours::colourOf(bands.at(b), b));
     }
 }
 
 void ColorForm::loadScheme(int k) {
-    showStored(k, [](int b) { return drawing::kDefaultCustomColours.at(b); });
+    showStored(userSchemes_.load(k));
 }
 
 void ColorForm::Form_Load() {
     cmbScheme.setListIndex(drawing::userSchemeOf(mainColourEntry_));
     if (scheme() < 0) return;
-    showStored(scheme(), [this](int b) { return pctCol.at(b)->backColour(); });
+    // A band never stored keeps the colour its swatch has.
+    settings::UserSchemes::Colours shown{};
+    for (int b = 0; b < kBands; ++b) shown.at(b) = pctCol.at(b)->backColour();
+    showStored(userSchemes_.load(scheme(), shown));
 }
 
 void ColorForm::cmbScheme_Click() {
@@ -43,12 +42,12 @@ void ColorForm::cmdOK_Click() {
     const int k = scheme();
     if (k >= 0) {
         store_.save(appTitle_, settings::kCustomSection, settings::kSchemeKey, std::to_string(k));
-        const std::string section = settings::customSchemeSection(k);
+        settings::UserSchemes::Colours chosen{};
         for (int b = 0; b < kBands; ++b) {
-            const forms::Colour colour = pctCol.at(b)->backColour();
-            store_.save(appTitle_, section, settings::bandKey(b), std::to_string(colour));
-            customColours_.set(k, b, colour);
+            chosen.at(b) = pctCol.at(b)->backColour();
+            customColours_.set(k, b, chosen.at(b));
         }
+        userSchemes_.save(k, chosen);
     }
     unload();
 }
@@ -60,11 +59,7 @@ void ColorForm::cmdCancel_Click() {
 void ColorForm::cmdDefaults_Click() {
     const int k = scheme();
     if (k < 0) return;
-    const std::string section = settings::customSchemeSection(k);
-    for (int b = 0; b < kBands; ++b) {
-        store_.save(appTitle_, section, settings::bandKey(b),
-                    std::to_string(drawing::kDefaultCustomColours.at(b)));
-    }
+    userSchemes_.reset(k);
     loadScheme(k);
 }
 

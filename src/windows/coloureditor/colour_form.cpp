@@ -32,6 +32,7 @@ ColorForm::ColorForm(forms::Platform& platform, settings::SettingsStore& store,
       store_(store),
       customColours_(customColours),
       appTitle_(std::move(appTitle)),
+      userSchemes_(store, appTitle_),
       mainColourEntry_(mainColourEntry) {
     setCaption("Выбор цвета");
     add(fraCol);

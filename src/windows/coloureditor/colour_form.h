@@ -10,6 +10,7 @@
 #include "windows/forms/platform.h"
 #include "windows/forms/text_controls.h"
 #include "windows/settings/settings_store.h"
+#include "windows/settings/user_schemes.h"
 
 namespace orv::coloureditor {
 
@@ -42,9 +43,8 @@ class ColorForm : public forms::Form {
 
   private:
     void wire();
-    // Shows the stored colours of scheme k, each read with the given default.
-    template <typename DefaultOf>
-    void showStored(int k, DefaultOf defaultOf);
+    // Shows a scheme's colours as stored.
+    void showStored(const settings::UserSchemes::Texts& bands);
     void loadScheme(int k);
     int scheme() const { return cmbScheme.listIndex(); }
 
@@ -52,6 +52,7 @@ class ColorForm : public forms::Form {
     settings::SettingsStore& store_;
     drawing::CustomColours& customColours_;
     std::string appTitle_;
+    settings::UserSchemes userSchemes_;
     int mainColourEntry_;
 };
 

@@ -1,7 +1,7 @@
 #include "windows/mainwindow/colour_scheme_selector.h"
 
+#include <cstddef>
 #include "engine/drawing/colour_schemes.h"
-#include "windows/settings/settings_schema.h"
 
 namespace orv::mainwindow {
 
@@ -14,12 +14,10 @@ void ColourSchemeSelector::cmbColor_Click() {
     }
     frmMain_.cmdCustom.setEnabled(true);
     frmMain_.cmdCustom.setPicture(skin_.image(SkinImage::CustomN));
-    const std::string section = settings::customSchemeSection(k);
+    const settings::UserSchemes::Texts bands = userSchemes_.load(k);
     for (int b = 0; b < drawing::CustomColours::kBands; ++b) {
         // The text is kept as read; it is converted when a colour is drawn.
-        customColours_.set(k, b,
-                           store_.get(appTitle_, section, settings::bandKey(b),
-                                      std::to_string(drawing::kDefaultCustomColours.at(b))));
+        customColours_.set(k, b, bands.at(static_cast<std::size_t>(b)));
     }
 }
 

@@ -7,6 +7,7 @@
 #include "windows/mainwindow/main_form.h"
 #include "windows/mainwindow/skin.h"
 #include "windows/settings/settings_store.h"
+#include "windows/settings/user_schemes.h"
 
 namespace orv::mainwindow {
 
@@ -18,9 +19,8 @@ class ColourSchemeSelector {
                          drawing::CustomColours& customColours, std::string appTitle)
         : frmMain_(frmMain),
           skin_(skin),
-          store_(store),
-          customColours_(customColours),
-          appTitle_(std::move(appTitle)) {}
+          userSchemes_(store, std::move(appTitle)),
+          customColours_(customColours) {}
 
     void wire() {
         frmMain_.cmbColor.onClick = [this] { cmbColor_Click(); };
@@ -30,9 +30,8 @@ class ColourSchemeSelector {
   private:
     MainForm& frmMain_;
     const Skin& skin_;
-    settings::SettingsStore& store_;
+    settings::UserSchemes userSchemes_;
     drawing::CustomColours& customColours_;
-    std::string appTitle_;
 };
 
 }  // namespace orv::mainwindow
