@@ -14,8 +14,8 @@
 #include "engine/drawing/pane_picture.h"
 #include "engine/drawing/raster_canvas.h"
 #include "linux/sound_files/block_reader.h"
+#include "linux/support/child_process.h"
 #include "linux/support/sound_files.h"
-#include "program_run.h"
 
 namespace orv::render {
 namespace {
@@ -209,7 +209,9 @@ class RefusingBadInput : public ::testing::TestWithParam<BadRun> {};
 TEST_P(RefusingBadInput, WithOneLineAndAFailingStatus) {
     ScratchFolder folder;
     writeSweep(folder / "good.wav");
-    const ProgramRun run = runProgram(renderer(GetParam().args(folder)), GetParam().path);
+    std::vector<testing::ChildProcess::Setting> environment;
+    if (!GetParam().path.empty()) environment.emplace_back("PATH", GetParam().path);
+    const ProgramRun run = runProgram(renderer(GetParam().args(folder)), environment);
     EXPECT_NE(run.status, 0);
     EXPECT_NE(run.err.find(GetParam().message), std::string::npos) << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;

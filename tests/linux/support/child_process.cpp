@@ -19,13 +19,12 @@ namespace {
 
 std::filesystem::path outputFile(const char* what) {
     static int serial = 0;
-    return std::filesystem::temp_directory_path() /
-           ("orvanta-live-test-" + std::to_string(getpid()) + "-" + std::to_string(++serial) + "." +
-            what);
+    return std::filesystem::temp_directory_path() / ("orvanta-test-" + std::to_string(getpid()) +
+                                                     "-" + std::to_string(++serial) + "." + what);
 }
 
 std::string readAll(const std::filesystem::path& path) {
-    std::ifstream in(path);
+    std::ifstream in(path, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
@@ -72,7 +71,7 @@ ChildProcess::ChildProcess(const std::vector<std::string>& command,
                                      0600);
     posix_spawn_file_actions_addopen(&files, 2, errors_.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0600);
-    const int failed = posix_spawn(&pid_, argv[0], &files, nullptr, argv.data(), envp.data());
+    const int failed = posix_spawnp(&pid_, argv[0], &files, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&files);
     if (failed != 0) {
         throw std::runtime_error("cannot start " + command[0]);
@@ -104,6 +103,14 @@ std::optional<int> ChildProcess::waitForExit(std::chrono::seconds limit) {
         return status_.has_value();
     });
     return status_;
+}
+
+ProgramRun runProgram(const std::vector<std::string>& command,
+                      const std::vector<ChildProcess::Setting>& environment) {
+    ChildProcess child(command, environment);
+    // Longer than any test may take: a run that hangs is ended when the child goes.
+    const std::optional<int> status = child.waitForExit(std::chrono::seconds(900));
+    return {status.value_or(-1), child.output(), child.errors()};
 }
 
 std::string ChildProcess::output() const {

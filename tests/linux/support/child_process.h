@@ -12,8 +12,9 @@
 
 namespace orv::testing {
 
-// A program started by a test, with its own environment changes and its output in files. Ended
-// (SIGTERM, then waited for) when the object goes.
+// A program started by a test (found along PATH unless named with a folder), with its own
+// environment changes, no input and its output in files. Ended (SIGTERM, then waited for) when
+// the object goes.
 class ChildProcess {
   public:
     // An environment change: NAME=value, or NAME removed when there is no value.
@@ -38,6 +39,16 @@ class ChildProcess {
     std::filesystem::path output_;
     std::filesystem::path errors_;
 };
+
+struct ProgramRun {
+    int status = -1;  // the exit status; 128 + the signal's number when a signal ended it
+    std::string out;
+    std::string err;
+};
+
+// Runs a program to its end, as ChildProcess starts it, and collects what it writes.
+ProgramRun runProgram(const std::vector<std::string>& command,
+                      const std::vector<ChildProcess::Setting>& environment = {});
 
 // Polls CONDITION every 50 ms until it holds or LIMIT has passed; whether it held.
 template <typename Condition>
