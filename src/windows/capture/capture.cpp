@@ -76,7 +76,7 @@ void Capture::CaptureLoop() {
     WaveHeader header{};
     device_.start(hWaveIn_);
     do {
-        header.lpData = reinterpret_cast<char*>(SampleBuffer_.data());
+        header.lpData = reinterpret_cast<char*>(sampleBuffer_.data());
         header.dwBufferLength = blocks::kBlockSamples;
         header.dwFlags = 0;
         device_.prepareHeader(hWaveIn_, &header, kHeaderSize);

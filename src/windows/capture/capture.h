@@ -39,7 +39,7 @@ class Capture {
 
     WaveInHandle hWaveIn() const { return hWaveIn_; }
     // The one capture buffer; the device owns it between queueing and hand-back.
-    const SampleBlock& SampleBuffer() const { return SampleBuffer_; }
+    const SampleBlock& SampleBuffer() const { return sampleBuffer_; }
 
     // The record given to the device on every open: 8-bit mono PCM at 11025 samples a second.
     static WaveFormat captureFormat();
@@ -65,7 +65,7 @@ class Capture {
     CaptureListener silent_;
     CaptureListener* listener_ = &silent_;
     WaveInHandle hWaveIn_ = 0;
-    SampleBlock SampleBuffer_{};
+    SampleBlock sampleBuffer_{};
     std::string deviceName_;
     unsigned deviceInUse_ = kWaveMapper;
     // The running capture was closed to go on from another device.

@@ -27,8 +27,8 @@ void ColorForm::cmbScheme_Click() {
     if (scheme() >= 0) loadScheme(scheme());
 }
 
-void ColorForm::pctCol_Click(int Index) {
-    PickColor(*pctCol.at(Index));
+void ColorForm::pctCol_Click(int index) {
+    PickColor(*pctCol.at(index));
 }
 
 bool ColorForm::PickColor(forms::PictureBox& swatch) {

@@ -34,7 +34,7 @@ class ColorForm : public forms::Form {
 
     void Form_Load();
     void cmbScheme_Click();
-    void pctCol_Click(int Index);
+    void pctCol_Click(int index);
     void cmdOK_Click();
     void cmdCancel_Click();
     void cmdDefaults_Click();

@@ -9,7 +9,6 @@ struct AppInfo {
     std::string title = "Orvanta 2";
     int major = 2;
     int minor = 2;
-    int revision = 0;
     std::string path;             // folder of the executable, no trailing separator
     bool prevInstance = false;    // another copy of the program is running
     std::string comments;         // version information: the product's web address

@@ -50,9 +50,9 @@ void Chrome::wire() {
     frmMain_.cmdCustom.onClick = [this] { cmdCustom_Click(); };
 }
 
-void Chrome::Form_MouseDown(forms::MouseButton Button, int /*Shift*/, float X, float Y) {
+void Chrome::Form_MouseDown(forms::MouseButton button, int /*shift*/, float x, float y) {
     for (const HotRegion& region : kHotRegions) {
-        if (!region.contains(X, Y)) continue;
+        if (!region.contains(x, y)) continue;
         if (region.action == FaceAction::Minimise) {
             frmMain_.minimize();
         } else {
@@ -60,21 +60,21 @@ void Chrome::Form_MouseDown(forms::MouseButton Button, int /*Shift*/, float X, f
         }
         return;
     }
-    if (Button == forms::MouseButton::Left) {
-        fMov = true;
-        mX = X;
-        mY = Y;
-    } else if (Button == forms::MouseButton::Right) {
-        if (showPopupMenu) showPopupMenu(X, Y);
+    if (button == forms::MouseButton::Left) {
+        dragging_ = true;
+        grabX_ = x;
+        grabY_ = y;
+    } else if (button == forms::MouseButton::Right) {
+        if (showPopupMenu) showPopupMenu(x, y);
     }
 }
 
-void Chrome::Form_MouseMove(forms::MouseButton /*Button*/, int /*Shift*/, float X, float Y) {
-    if (fMov) frmMain_.moveBy(X - mX, Y - mY);
+void Chrome::Form_MouseMove(forms::MouseButton /*button*/, int /*shift*/, float x, float y) {
+    if (dragging_) frmMain_.moveBy(x - grabX_, y - grabY_);
 }
 
-void Chrome::Form_MouseUp(forms::MouseButton /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/) {
-    fMov = false;
+void Chrome::Form_MouseUp(forms::MouseButton /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
+    dragging_ = false;
 }
 
 void Chrome::Form_DblClick() {

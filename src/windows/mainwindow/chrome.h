@@ -24,9 +24,9 @@ class Chrome {
     // Installs the handlers below on the main window and its controls.
     void wire();
 
-    void Form_MouseDown(forms::MouseButton Button, int Shift, float X, float Y);
-    void Form_MouseMove(forms::MouseButton Button, int Shift, float X, float Y);
-    void Form_MouseUp(forms::MouseButton Button, int Shift, float X, float Y);
+    void Form_MouseDown(forms::MouseButton button, int shift, float x, float y);
+    void Form_MouseMove(forms::MouseButton button, int shift, float x, float y);
+    void Form_MouseUp(forms::MouseButton button, int shift, float x, float y);
     void Form_DblClick();
     void chkOnTop_Click();
     void cmdAbout_MouseDown();
@@ -36,14 +36,12 @@ class Chrome {
     void cmdCustom_MouseUp();
     void cmdCustom_Click();
 
-    bool dragging() const { return fMov; }
-
   private:
     MainForm& frmMain_;
     const Skin& skin_;
-    bool fMov = false;
-    float mX = 0;
-    float mY = 0;
+    bool dragging_ = false;
+    float grabX_ = 0;  // where the drag took hold
+    float grabY_ = 0;
 };
 
 }  // namespace orv::mainwindow

@@ -39,8 +39,6 @@ class Skin {
     // cannot be loaded. A name that is not a plain folder name means the built-in skin.
     forms::ImageRef imageOf(const std::string& skinName, SkinImage which) const;
 
-    const std::string& appPath() const { return appPath_; }
-
   private:
     std::string appPath_;
 };
