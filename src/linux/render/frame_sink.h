@@ -10,6 +10,9 @@ class FrameSink {
   public:
     virtual ~FrameSink() = default;
     virtual void write(std::span<const std::uint8_t> rgb) = 0;
+    // The sound of the frames to come, as it was read (interleaved floats at the file's rate);
+    // only a video keeps it.
+    virtual void addSound(std::span<const float> /*frames*/) {}
     // False for an output that keeps only the last frame: it is written once, at the end.
     virtual bool everyFrame() const { return true; }
     // Completes the output after the last frame; throws OutputError when it cannot.

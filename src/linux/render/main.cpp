@@ -4,8 +4,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include <atomic>
-#include <csignal>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -15,16 +13,11 @@
 #include "linux/command_line/draw_options.h"
 #include "linux/command_line/option_error.h"
 #include "linux/command_line/time_text.h"
+#include "linux/render/ending_signals.h"
 #include "linux/render/output_error.h"
 #include "linux/render/render_job.h"
 
 namespace {
-
-std::atomic<bool> interrupted{false};
-
-extern "C" void onInterrupt(int /*signal*/) {
-    interrupted = true;
-}
 
 constexpr const char* kFooter = R"(
 The sound is read as Orvanta 2 records its input: channels averaged to mono, resampled to
@@ -82,9 +75,7 @@ int run(int argc, char** argv) {
         return *status;
     }
 
-    std::signal(SIGPIPE, SIG_IGN);  // a reader that goes away is reported as a write error
-    std::signal(SIGINT, onInterrupt);
-    std::signal(SIGTERM, onInterrupt);
+    render::catchEndingSignals();
     const double start = timeOption("--from", from);
     const std::optional<double> end =
         to.empty() ? std::nullopt : std::optional<double>(timeOption("--to", to));
@@ -93,7 +84,7 @@ int run(int argc, char** argv) {
     job.range = {start, end};
     job.drawing = drawOptions.resolve();
     job.progress = isatty(STDERR_FILENO) != 0;
-    render::render(job, std::cerr, interrupted);
+    render::render(job, std::cerr);
     return 0;
 }
 
@@ -105,6 +96,9 @@ int main(int argc, char** argv) {
     } catch (const orv::command_line::OptionError& error) {
         std::cerr << "orvanta2-render: " << error.what() << '\n';
         return orv::command_line::kUsageStatus;
+    } catch (const orv::render::Interrupted& interruption) {
+        std::cerr << "orvanta2-render: " << interruption.what() << '\n';
+        return interruption.exitStatus();
     } catch (const std::exception& error) {
         std::cerr << "orvanta2-render: " << error.what() << '\n';
     } catch (...) {

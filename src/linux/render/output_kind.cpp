@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdint>
 #include <filesystem>
+#include <string>
 #include <utility>
 
 #include "linux/command_line/option_error.h"
@@ -17,6 +19,24 @@ constexpr std::array<std::pair<std::string_view, OutputKind>, 5> kExtensions = {
     {".mp4", OutputKind::Mp4},
     {".webm", OutputKind::Webm},
     {".mkv", OutputKind::Mkv},
+}};
+
+// The largest frame each kind takes: H.264 and VP9 at level 5.1 (4096 x 2304 and 4096 x 2176
+// at most), GIF by its 16-bit sizes, and for pictures what keeps a few frames in memory within
+// budget.
+struct FrameLimit {
+    OutputKind kind;
+    std::string_view format;
+    std::int64_t pixels;
+    int side;
+};
+constexpr std::array<FrameLimit, 6> kFrameLimits = {{
+    {OutputKind::Mp4, "H.264", 36864LL * 256, 8192},
+    {OutputKind::Mkv, "H.264", 36864LL * 256, 8192},
+    {OutputKind::Webm, "VP9", 8912896, 8384},
+    {OutputKind::Gif, "GIF", 4096LL * 4096, 65535},
+    {OutputKind::Png, "PNG", 8192LL * 8192, 16384},
+    {OutputKind::PngSequence, "PNG", 8192LL * 8192, 16384},
 }};
 
 std::string lowered(std::string text) {
@@ -44,6 +64,20 @@ OutputKind outputKind(std::string_view name) {
         return OutputKind::PngSequence;
     }
     return found->second;
+}
+
+void checkFrameSize(OutputKind kind, std::string_view name, int width, int height) {
+    const auto* limit =
+        std::find_if(kFrameLimits.begin(), kFrameLimits.end(),
+                     [kind](const FrameLimit& entry) { return entry.kind == kind; });
+    if (limit == kFrameLimits.end()) return;
+    const bool fits = static_cast<std::int64_t>(width) * height <= limit->pixels &&
+                      width <= limit->side && height <= limit->side;
+    if (fits) return;
+    throw command_line::OptionError(
+        std::string(name) + ": " + std::to_string(width) + "x" + std::to_string(height) +
+        " frames are larger than " + std::string(limit->format) + " takes (at most " +
+        std::to_string(limit->pixels) + " pixels); use a smaller --scale");
 }
 
 bool NumberedName::looksNumbered(std::string_view name) {

@@ -20,6 +20,10 @@ enum class OutputKind {
 // Throws OptionError for a name whose kind is unknown.
 OutputKind outputKind(std::string_view name);
 
+// Throws OptionError when the kind's format (or, for pictures, a sane memory budget) cannot
+// take frames of width x height.
+void checkFrameSize(OutputKind kind, std::string_view name, int width, int height);
+
 // A numbered name: the pattern's single %d (or %0Nd, N up to 9) replaced by the number.
 class NumberedName {
   public:

@@ -71,14 +71,15 @@ void encodePng(std::span<const std::uint8_t> rgb, int width, int height, PngEffo
     png_write_end(write.png, nullptr);
 }
 
-void writeFile(const std::filesystem::path& file, std::span<const std::uint8_t> bytes) {
+void writeFile(const std::filesystem::path& file, const std::filesystem::path& shownAs,
+               std::span<const std::uint8_t> bytes) {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::fopen(file.c_str(), "wb"),
                                                         std::fclose);
     if (!out)
-        throw OutputError(file.string() + ": cannot be written (" + std::strerror(errno) + ")");
+        throw OutputError(shownAs.string() + ": cannot be written (" + std::strerror(errno) + ")");
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out.get()) == bytes.size();
     if (!written || std::fclose(out.release()) != 0) {
-        throw OutputError(file.string() + ": cannot be written (" + std::strerror(errno) + ")");
+        throw OutputError(shownAs.string() + ": cannot be written (" + std::strerror(errno) + ")");
     }
 }
 

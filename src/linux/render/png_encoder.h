@@ -15,7 +15,9 @@ enum class PngEffort { Fast, Small };
 void encodePng(std::span<const std::uint8_t> rgb, int width, int height, PngEffort effort,
                std::vector<std::uint8_t>& out);
 
-// Writes bytes to a file; throws OutputError naming it when it cannot.
-void writeFile(const std::filesystem::path& file, std::span<const std::uint8_t> bytes);
+// Writes bytes to a file; throws OutputError naming it as `shownAs` (the output a temporary
+// file stands for) when it cannot.
+void writeFile(const std::filesystem::path& file, const std::filesystem::path& shownAs,
+               std::span<const std::uint8_t> bytes);
 
 }  // namespace orv::render

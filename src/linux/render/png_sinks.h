@@ -6,6 +6,7 @@
 #include <exception>
 #include <filesystem>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -31,10 +32,14 @@ class PngPictureSink final : public FrameSink {
 };
 
 // One PNG a block, numbered from 1, encoded on as many threads as the machine has cores: drawing
-// is cheap next to encoding. At most two frames a thread wait, so memory stays flat.
+// is cheap next to encoding. At most two frames a thread wait, and no more than a fixed budget
+// of memory holds, so memory stays flat whatever the frame's size and the number of cores.
 class PngSequenceSink final : public FrameSink {
   public:
-    PngSequenceSink(NumberedName names, int width, int height, bool overwrite);
+    // Throws OutputError when any of the `frames` names (when known) exists and may not be
+    // overwritten, so that a run never stops midway over one.
+    PngSequenceSink(NumberedName names, int width, int height, bool overwrite,
+                    std::optional<std::int64_t> frames);
     ~PngSequenceSink() override;
     PngSequenceSink(const PngSequenceSink&) = delete;
     PngSequenceSink& operator=(const PngSequenceSink&) = delete;
@@ -56,6 +61,7 @@ class PngSequenceSink final : public FrameSink {
     int height_;
     bool overwrite_;
     long written_ = 0;
+    long committed_ = 0;
     std::vector<Frame> frames_;
     std::deque<Frame*> free_;
     std::deque<Frame*> waiting_;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <atomic>
 #include <filesystem>
 #include <memory>
 #include <ostream>
@@ -23,12 +22,9 @@ struct RenderJob {
     bool progress = false;  // show the progress bar on `messages`
 };
 
-// The output the job's output name asks for, for pictures of width x height.
-std::unique_ptr<FrameSink> openOutput(const RenderJob& job, int width, int height);
-
 // Draws every block of the input into the output. Warnings and the progress bar go to
-// `messages`. Stops with OutputError when `interrupted` turns true. Throws SoundError,
-// OutputError or OptionError with a one-line message.
-void render(const RenderJob& job, std::ostream& messages, const std::atomic<bool>& interrupted);
+// `messages`. Throws SoundError, OutputError or OptionError with a one-line message, and
+// Interrupted when an ending signal comes (see ending_signals.h).
+void render(const RenderJob& job, std::ostream& messages);
 
 }  // namespace orv::render

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -15,6 +16,19 @@ namespace {
 
 std::filesystem::path folderOf(const std::filesystem::path& target) {
     return target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+}
+
+// ".NAME.PID.part", with NAME shortened (at a character's start) to keep within the longest name
+// a folder takes, so that any name that can be written can be staged.
+std::string temporaryName(const std::string& name) {
+    constexpr std::size_t kLongestName = 255;
+    const std::string tail = "." + std::to_string(getpid()) + ".part";
+    std::string kept = name.substr(0, std::min(name.size(), kLongestName - 1 - tail.size()));
+    while (kept.size() < name.size() && !kept.empty() &&
+           (static_cast<unsigned char>(name[kept.size()]) & 0xC0U) == 0x80U) {
+        kept.pop_back();
+    }
+    return "." + kept + tail;
 }
 
 }  // namespace
@@ -39,8 +53,7 @@ void checkWritable(const std::filesystem::path& target, bool overwrite) {
 StagedFile::StagedFile(std::filesystem::path target, bool overwrite)
     : target_(std::move(target)), overwrite_(overwrite) {
     checkWritable(target_, overwrite_);
-    temporary_ = folderOf(target_) /
-                 ("." + target_.filename().string() + "." + std::to_string(getpid()) + ".part");
+    temporary_ = folderOf(target_) / temporaryName(target_.filename().string());
 }
 
 StagedFile::~StagedFile() {

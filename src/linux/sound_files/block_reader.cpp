@@ -15,33 +15,63 @@ std::int64_t frameAt(double seconds, int rate) {
     return static_cast<std::int64_t>(std::llround(seconds * rate));
 }
 
+std::string lasting(std::int64_t frames, int rate) {
+    return " (the sound lasts " + std::to_string(static_cast<double>(frames) / rate) + " s)";
+}
+
 }  // namespace
 
-BlockReader::BlockReader(const std::filesystem::path& file, const TimeRange& range)
-    : file_(file),
+BlockReader::BlockReader(const std::filesystem::path& file, const TimeRange& range,
+                         StopRequested stopRequested)
+    : name_(file),
+      file_(file, std::move(stopRequested)),
       resampler_(file_.rate(), blocks::kSampleRate, kChunkFrames),
       cutter_(kChunkFrames * blocks::kSampleRate / static_cast<std::size_t>(file_.rate()) + 4096),
       frames_(kChunkFrames * static_cast<std::size_t>(file_.channels())),
       mono_(kChunkFrames) {
     const std::int64_t first = std::max<std::int64_t>(frameAt(range.from, file_.rate()), 0);
-    std::int64_t last = file_.frames();
-    if (range.to) last = std::min(last, frameAt(*range.to, file_.rate()));
-    framesLeft_ = last - first;
-    if (file_.frames() <= 0) throw SoundError(file.string() + ": the sound holds no samples");
-    if (framesLeft_ <= 0) {
-        throw SoundError(file.string() + ": no samples between --from and --to (the sound lasts " +
-                         std::to_string(static_cast<double>(file_.frames()) / file_.rate()) +
-                         " s)");
+    std::optional<std::int64_t> last = file_.frames();
+    if (range.to) last = std::min(last.value_or(INT64_MAX), frameAt(*range.to, file_.rate()));
+    if (file_.frames() && *file_.frames() <= 0) {
+        throw SoundError(file.string() + ": the sound holds no samples");
+    }
+    if (last) {
+        framesLeft_ = *last - first;
+        if (*framesLeft_ <= 0 && file_.frames()) {
+            throw SoundError(file.string() + ": no samples between --from and --to" +
+                             lasting(*file_.frames(), file_.rate()));
+        }
     }
     file_.seek(first);
-    const auto samples =
-        static_cast<std::int64_t>(std::ceil(static_cast<double>(framesLeft_) * blocks::kSampleRate /
-                                            static_cast<double>(file_.rate())));
-    blockCount_ = (samples + static_cast<std::int64_t>(blocks::kBlockSamples) - 1) /
-                  static_cast<std::int64_t>(blocks::kBlockSamples);
+    if (framesLeft_ && file_.frames()) {
+        const auto samples = static_cast<std::int64_t>(
+            std::ceil(static_cast<double>(*framesLeft_) * blocks::kSampleRate /
+                      static_cast<double>(file_.rate())));
+        blockCount_ = (samples + blocks::kBlockSamples - 1) / blocks::kBlockSamples;
+    }
+}
+
+bool BlockReader::cutShort() const {
+    const bool endedEarly = ended_ && framesLeft_ && *framesLeft_ > 0 && file_.frames();
+    return file_.cutShort() || file_.readFailed() || endedEarly;
 }
 
 bool BlockReader::next(blocks::Block& block) {
+    if (blockCount_ && handedOut_ >= *blockCount_) return false;
+    if (!takeBlock(block)) {
+        // The resampler can give a few samples fewer than the rounded-up count: the blocks
+        // owed are silent. A stream of unknown length owes one block if it gave a sample.
+        if (!blockCount_ && handedOut_ > 0) return false;
+        if (!blockCount_ && framesRead_ == 0) {
+            throw SoundError(name_.string() + ": no samples between --from and --to");
+        }
+        block.fill(blocks::kSilence);
+    }
+    ++handedOut_;
+    return true;
+}
+
+bool BlockReader::takeBlock(blocks::Block& block) {
     while (!cutter_.takeWhole(block)) {
         if (ended_ || !refill()) return cutter_.takeRest(block);
     }
@@ -50,7 +80,7 @@ bool BlockReader::next(blocks::Block& block) {
 
 bool BlockReader::refill() {
     const auto wanted = static_cast<std::size_t>(
-        std::min<std::int64_t>(framesLeft_, static_cast<std::int64_t>(kChunkFrames)));
+        std::min<std::int64_t>(framesLeft_.value_or(kChunkFrames), kChunkFrames));
     const auto width = static_cast<std::size_t>(file_.channels());
     const std::size_t got = wanted > 0 ? file_.read({frames_.data(), wanted * width}) : 0;
     if (got == 0) {
@@ -60,11 +90,24 @@ bool BlockReader::refill() {
         }
         return false;
     }
-    framesLeft_ -= static_cast<std::int64_t>(got);
-    const std::size_t count =
-        blocks::averageChannels({frames_.data(), got * width}, file_.channels(), mono_);
+    if (framesLeft_) *framesLeft_ -= static_cast<std::int64_t>(got);
+    framesRead_ += static_cast<std::int64_t>(got);
+    const std::span<float> samples(frames_.data(), got * width);
+    silenceNonFinite(samples);
+    if (tap_) tap_(samples);
+    const std::size_t count = blocks::averageChannels(samples, file_.channels(), mono_);
     cutter_.append(resampler_.process({mono_.data(), count}));
     return true;
+}
+
+// A NaN would spread through the resampler's filter and blank whole frames.
+void BlockReader::silenceNonFinite(std::span<float> samples) {
+    for (float& sample : samples) {
+        if (!std::isfinite(sample)) {
+            sample = 0;
+            ++nonFinite_;
+        }
+    }
 }
 
 }  // namespace orv::sound_files

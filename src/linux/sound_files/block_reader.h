@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "engine/blocks/block_cutter.h"
@@ -23,27 +25,48 @@ struct TimeRange {
 // does not grow with its length.
 class BlockReader {
   public:
-    // Throws SoundError for a file that cannot be read or a range holding no samples.
-    BlockReader(const std::filesystem::path& file, const TimeRange& range);
+    // Throws SoundError for a file that cannot be read or a range holding no samples. A stream
+    // ends early once `stopRequested` says so.
+    BlockReader(const std::filesystem::path& file, const TimeRange& range,
+                StopRequested stopRequested = {});
 
-    // The next block; false once the range is read.
+    // Gets each chunk of the range's sound as it is read, before its blocks are handed out:
+    // interleaved floats at the file's rate, samples that are not numbers made silent.
+    using SoundTap = std::function<void(std::span<const float>)>;
+    void tapSound(SoundTap tap) { tap_ = std::move(tap); }
+
+    // The next block; false once the range is read. Throws SoundError when a stream of unknown
+    // length ends before the range holds a sample.
     bool next(blocks::Block& block);
-    // How many blocks the range gives (the last partial one included).
-    std::int64_t blockCount() const { return blockCount_; }
+    // How many blocks the range gives (the last partial one included): one for every 256
+    // samples begun. Nothing for a stream of unknown length.
+    std::optional<std::int64_t> blockCount() const { return blockCount_; }
     // The file ends before its header says, or its data could not all be decoded.
-    bool cutShort() const { return file_.cutShort() || file_.readFailed(); }
+    bool cutShort() const;
+    // Samples read that were not numbers (NaN or infinite), drawn and passed on as silence.
+    std::int64_t nonFiniteSamples() const { return nonFinite_; }
+    int rate() const { return file_.rate(); }
+    int channels() const { return file_.channels(); }
 
   private:
+    // A whole block, or the partial last one; false once the sound read is used up.
+    bool takeBlock(blocks::Block& block);
     // Reads, averages and resamples the next chunk into the cutter; false at the end.
     bool refill();
+    void silenceNonFinite(std::span<float> samples);
 
+    std::filesystem::path name_;
     SoundFile file_;
-    std::int64_t framesLeft_ = 0;
-    std::int64_t blockCount_ = 0;
+    std::optional<std::int64_t> framesLeft_;
+    std::optional<std::int64_t> blockCount_;
+    std::int64_t handedOut_ = 0;
+    std::int64_t framesRead_ = 0;
+    std::int64_t nonFinite_ = 0;
     Resampler resampler_;
     blocks::BlockCutter cutter_;
     std::vector<float> frames_;
     std::vector<float> mono_;
+    SoundTap tap_;
     bool ended_ = false;
 };
 

@@ -1,30 +1,92 @@
 #include "linux/sound_files/sound_file.h"
 
+#include <fcntl.h>
 #include <sndfile.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <string_view>
+#include <utility>
 
 namespace orv::sound_files {
 namespace {
+
+constexpr int kLowestRate = 1000;  // below it a "sound" is a broken header, and would cost
+                                   // memory and frames in proportion to 11025 / rate
 
 std::string describe(const std::filesystem::path& file) {
     return file.string() + ": ";
 }
 
-// Why a file libsndfile refused cannot be read: the system's reason when it cannot be opened at
-// all, else libsndfile's.
-std::string refusal(const std::filesystem::path& file) {
-    std::error_code error;
-    if (!std::filesystem::exists(file, error)) return "no such file";
-    if (std::filesystem::is_directory(file, error)) return "is a folder, not a sound file";
-    std::ifstream probe(file, std::ios::binary);
-    if (!probe) return std::string("cannot be read (") + std::strerror(errno) + ")";
-    return std::string("not a sound file libsndfile can read (") + sf_strerror(nullptr) + ")";
+// Opens the input close-on-exec; throws SoundError with the system's reason.
+int openInput(const std::filesystem::path& file) {
+    const int fd = file == "-" ? fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 0)
+                               : open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        throw SoundError(describe(file) + (error == ENOENT ? std::string("no such file")
+                                                           : std::string("cannot be opened (") +
+                                                                 std::strerror(error) + ")"));
+    }
+    struct stat status {};
+    if (fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
+        close(fd);
+        throw SoundError(describe(file) + "is a folder, not a sound file");
+    }
+    return fd;
+}
+
+bool isStream(int fd) {
+    struct stat status {};
+    return fstat(fd, &status) == 0 && !S_ISREG(status.st_mode) && !S_ISBLK(status.st_mode);
+}
+
+// libsndfile reads before its buffer when it takes MP3 from a pipe, so MP3 is taken from files
+// only. An ID3 tag or an MPEG frame's sync bits.
+bool looksLikeMp3(std::string_view start) {
+    if (start.starts_with("ID3")) return true;
+    return start.size() >= 2 && static_cast<unsigned char>(start[0]) == 0xFF &&
+           (static_cast<unsigned char>(start[1]) & 0xE0U) == 0xE0U;
+}
+
+constexpr std::string_view kSendWav = "give the file's name, or send WAV: ffmpeg -i FILE -f wav -";
+
+// Why libsndfile refused the input.
+std::string refusal(bool stream) {
+    const std::string reason = sf_strerror(nullptr);
+    if (stream) {
+        return "cannot be read from a pipe (" + reason + "); " + std::string(kSendWav);
+    }
+    return "not a sound file libsndfile can read (" + reason + ")";
+}
+
+// Bytes a frame takes in the encodings whose length a header gives in bytes.
+int frameBytes(const SF_INFO& info) {
+    constexpr std::array<std::pair<int, int>, 9> kSampleBytes = {{{SF_FORMAT_PCM_S8, 1},
+                                                                  {SF_FORMAT_PCM_U8, 1},
+                                                                  {SF_FORMAT_ULAW, 1},
+                                                                  {SF_FORMAT_ALAW, 1},
+                                                                  {SF_FORMAT_PCM_16, 2},
+                                                                  {SF_FORMAT_PCM_24, 3},
+                                                                  {SF_FORMAT_PCM_32, 4},
+                                                                  {SF_FORMAT_FLOAT, 4},
+                                                                  {SF_FORMAT_DOUBLE, 8}}};
+    const int subtype = info.format & SF_FORMAT_SUBMASK;
+    const auto* found =
+        std::find_if(kSampleBytes.begin(), kSampleBytes.end(),
+                     [subtype](const auto& entry) { return entry.first == subtype; });
+    return found == kSampleBytes.end() ? 0 : found->second * info.channels;
+}
+
+// A stream's writer that cannot go back to its header writes the largest length it can hold.
+bool lengthUnknown(const SF_INFO& info) {
+    if (info.frames >= SF_COUNT_MAX) return true;
+    const int bytes = frameBytes(info);
+    return bytes > 0 && info.frames * bytes >= 0xFFFF0000LL;
 }
 
 // libsndfile reads a file shorter than its header says as far as it goes, noting the header's
@@ -41,17 +103,34 @@ void SoundFile::Close::operator()(sf_private_tag* file) const {
     sf_close(file);
 }
 
-SoundFile::SoundFile(const std::filesystem::path& file) {
+SoundFile::Descriptor::~Descriptor() {
+    close(fd);
+}
+
+SoundFile::SoundFile(const std::filesystem::path& file, StopRequested stopRequested)
+    : input_(openInput(file)) {
+    const bool stream = isStream(input_.fd);
+    if (stream) {
+        pump_ = std::make_unique<StreamPump>(input_.fd, std::move(stopRequested));
+        if (looksLikeMp3(pump_->start())) {
+            throw SoundError(describe(file) + "MP3 cannot be read from a pipe; " +
+                             std::string(kSendWav));
+        }
+    }
     SF_INFO info{};
-    file_.reset(sf_open(file.c_str(), SFM_READ, &info));
-    if (!file_) throw SoundError(describe(file) + refusal(file));
+    file_.reset(sf_open_fd(stream ? pump_->output() : input_.fd, SFM_READ, &info, SF_FALSE));
+    if (!file_) throw SoundError(describe(file) + refusal(stream));
     rate_ = info.samplerate;
     channels_ = info.channels;
-    frames_ = info.frames;
     if (rate_ <= 0 || channels_ <= 0) {
         throw SoundError(describe(file) + "not a sound file (no sample rate or channels)");
     }
-    cutShort_ = loggedAsCutShort(file_.get());
+    if (rate_ < kLowestRate) {
+        throw SoundError(describe(file) + "a sample rate of " + std::to_string(rate_) +
+                         " Hz is not a sound's (at least " + std::to_string(kLowestRate) + " Hz)");
+    }
+    if (!stream || !lengthUnknown(info)) frames_ = info.frames;
+    cutShort_ = frames_ && loggedAsCutShort(file_.get());
 }
 
 void SoundFile::seek(std::int64_t frame) {

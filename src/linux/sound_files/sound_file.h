@@ -3,9 +3,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
+
+#include "linux/sound_files/stream_pump.h"
 
 struct sf_private_tag;
 
@@ -17,17 +20,19 @@ class SoundError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// A sound file opened for reading through libsndfile, read as interleaved floats (full scale
-// -1..1) a chunk at a time.
+// A sound file or stream opened for reading through libsndfile, read as interleaved floats
+// (full scale -1..1) a chunk at a time. "-" is standard input.
 class SoundFile {
   public:
-    // Throws SoundError when the file is missing, unreadable or not a sound.
-    explicit SoundFile(const std::filesystem::path& file);
+    // Throws SoundError when the file is missing, unreadable or not a sound. A stream read
+    // from gives up waiting for its writer once `stopRequested` says so.
+    explicit SoundFile(const std::filesystem::path& file, StopRequested stopRequested = {});
 
     int rate() const { return rate_; }
     int channels() const { return channels_; }
-    // Frames (one sample of every channel) in the file, as far as the file holds them.
-    std::int64_t frames() const { return frames_; }
+    // Frames (one sample of every channel) in the sound, as far as the file holds them; nothing
+    // for a stream whose writer did not know its length.
+    std::optional<std::int64_t> frames() const { return frames_; }
     // The file is shorter than its header says: cut off inside its data.
     bool cutShort() const { return cutShort_; }
 
@@ -41,10 +46,19 @@ class SoundFile {
     struct Close {
         void operator()(sf_private_tag* file) const;
     };
+    struct Descriptor {
+        explicit Descriptor(int opened) : fd(opened) {}
+        ~Descriptor();
+        Descriptor(const Descriptor&) = delete;
+        Descriptor& operator=(const Descriptor&) = delete;
+        int fd;
+    };
+    Descriptor input_;  // opened here, close-on-exec, so no program started meanwhile holds it
+    std::unique_ptr<StreamPump> pump_;  // for a stream
     std::unique_ptr<sf_private_tag, Close> file_;
     int rate_ = 0;
     int channels_ = 0;
-    std::int64_t frames_ = 0;
+    std::optional<std::int64_t> frames_;
     bool cutShort_ = false;
     bool readFailed_ = false;
 };

@@ -16,6 +16,7 @@
 #include "linux/sound_files/block_reader.h"
 #include "linux/support/child_process.h"
 #include "linux/support/sound_files.h"
+#include "render_runs.h"
 
 namespace orv::render {
 namespace {
@@ -28,16 +29,6 @@ constexpr int kRate = 44100;
 constexpr double kSeconds = 2.0;
 // 2 s at 11025 Hz is 22050 samples: 86 whole blocks and a partial one.
 constexpr int kBlocks = 87;
-
-std::vector<std::string> renderer(std::vector<std::string> args) {
-    args.insert(args.begin(), ORVANTA_RENDER_PROGRAM);
-    return args;
-}
-
-std::string slurp(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 std::vector<std::uint8_t> bytes(const std::string& text) {
     return {text.begin(), text.end()};
@@ -89,15 +80,6 @@ std::vector<std::uint8_t> decodePng(const std::filesystem::path& file) {
     std::vector<std::uint8_t> rgb(PNG_IMAGE_SIZE(image));
     if (png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) == 0) return {};
     return rgb;
-}
-
-// One number ffprobe reports for the file's first stream of a kind ("v" or "a").
-double probe(const std::filesystem::path& file, const std::string& stream,
-             const std::string& entry) {
-    const ProgramRun run = runProgram({"ffprobe", "-v", "error", "-count_frames", "-select_streams",
-                                       stream + ":0", "-show_entries", "stream=" + entry, "-of",
-                                       "default=noprint_wrappers=1:nokey=1", file.string()});
-    return run.status == 0 && !run.out.empty() ? std::stod(run.out) : -1;
 }
 
 std::vector<std::uint8_t> firstFrameByFfmpeg(const std::filesystem::path& file) {
@@ -229,61 +211,93 @@ std::vector<std::string> toOut(const ScratchFolder& f, const std::string& input,
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, RefusingBadInput,
-    ::testing::Values(BadRun{"missing", [](const ScratchFolder& f) { return toOut(f, "none.wav"); },
-                             "none.wav: no such file"},
-                      BadRun{"text",
-                             [](const ScratchFolder& f) {
-                                 std::ofstream(f / "text.wav") << "hello\n";
-                                 return toOut(f, "text.wav");
-                             },
-                             "text.wav: not a sound file"},
-                      BadRun{"header cut",
-                             [](const ScratchFolder& f) {
-                                 testing::cutCopy(f / "good.wav", f / "head.wav", 30);
-                                 return toOut(f, "head.wav");
-                             },
-                             "head.wav: not a sound file"},
-                      BadRun{"no samples",
-                             [](const ScratchFolder& f) {
-                                 testing::writeSound(f / "empty.wav", kRate, 1, {});
-                                 return toOut(f, "empty.wav");
-                             },
-                             "empty.wav: the sound holds no samples"},
-                      BadRun{"style",
-                             [](const ScratchFolder& f) {
-                                 return toOut(f, "good.wav", {"--style", "Волны"});
-                             },
-                             "--style: no entry 'Волны'"},
-                      BadRun{"scheme",
-                             [](const ScratchFolder& f) {
-                                 return toOut(f, "good.wav", {"--scheme", "99"});
-                             },
-                             "--scheme: no entry '99'"},
-                      BadRun{"colour",
-                             [](const ScratchFolder& f) {
-                                 return toOut(f, "good.wav", {"--background", "#12345G"});
-                             },
-                             "--background: '#12345G' is not a colour"},
-                      BadRun{"folder",
-                             [](const ScratchFolder& f) {
-                                 return std::vector<std::string>{(f / "good.wav").string(),
-                                                                 (f / "nowhere/out.mp4").string()};
-                             },
-                             "nowhere/out.mp4: the folder"},
-                      BadRun{"kind",
-                             [](const ScratchFolder& f) {
-                                 return std::vector<std::string>{(f / "good.wav").string(),
-                                                                 (f / "out.avi").string()};
-                             },
-                             "out.avi: unknown kind of output"},
-                      BadRun{"range",
-                             [](const ScratchFolder& f) {
-                                 return toOut(f, "good.wav", {"--from", "5"});
-                             },
-                             "good.wav: no samples between --from and --to"},
-                      BadRun{"no ffmpeg",
-                             [](const ScratchFolder& f) { return toOut(f, "good.wav"); },
-                             "install the Debian package ffmpeg", "/nonexistent"}));
+    ::testing::Values(
+        BadRun{"missing", [](const ScratchFolder& f) { return toOut(f, "none.wav"); },
+               "none.wav: no such file"},
+        BadRun{"text",
+               [](const ScratchFolder& f) {
+                   std::ofstream(f / "text.wav") << "hello\n";
+                   return toOut(f, "text.wav");
+               },
+               "text.wav: not a sound file"},
+        BadRun{"header cut",
+               [](const ScratchFolder& f) {
+                   testing::cutCopy(f / "good.wav", f / "head.wav", 30);
+                   return toOut(f, "head.wav");
+               },
+               "head.wav: not a sound file"},
+        BadRun{"no samples",
+               [](const ScratchFolder& f) {
+                   testing::writeSound(f / "empty.wav", kRate, 1, {});
+                   return toOut(f, "empty.wav");
+               },
+               "empty.wav: the sound holds no samples"},
+        BadRun{"style",
+               [](const ScratchFolder& f) {
+                   return toOut(f, "good.wav", {"--style", "Волны"});
+               },
+               "--style: no entry 'Волны'"},
+        BadRun{"scheme",
+               [](const ScratchFolder& f) {
+                   return toOut(f, "good.wav", {"--scheme", "99"});
+               },
+               "--scheme: no entry '99'"},
+        BadRun{"colour",
+               [](const ScratchFolder& f) {
+                   return toOut(f, "good.wav", {"--background", "#12345G"});
+               },
+               "--background: '#12345G' is not a colour"},
+        BadRun{"folder",
+               [](const ScratchFolder& f) {
+                   return std::vector<std::string>{(f / "good.wav").string(),
+                                                   (f / "nowhere/out.mp4").string()};
+               },
+               "nowhere/out.mp4: the folder"},
+        BadRun{"kind",
+               [](const ScratchFolder& f) {
+                   return std::vector<std::string>{(f / "good.wav").string(),
+                                                   (f / "out.avi").string()};
+               },
+               "out.avi: unknown kind of output"},
+        BadRun{"range",
+               [](const ScratchFolder& f) {
+                   return toOut(f, "good.wav", {"--from", "5"});
+               },
+               "good.wav: no samples between --from and --to"},
+        BadRun{"1 Hz",
+               [](const ScratchFolder& f) {
+                   testing::writeSound(f / "slow.wav", 1, 1, std::vector<float>(6000));
+                   return toOut(f, "slow.wav");
+               },
+               "slow.wav: a sample rate of 1 Hz is not a sound's"},
+        BadRun{"frame too large",
+               [](const ScratchFolder& f) {
+                   return std::vector<std::string>{(f / "good.wav").string(),
+                                                   (f / "o.mp4").string(), "--scale", "16"};
+               },
+               "4160x4160 frames are larger than H.264 takes"},
+        BadRun{"output is the input",
+               [](const ScratchFolder& f) {
+                   std::filesystem::create_symlink(f / "good.wav", f / "link.mp4");
+                   return std::vector<std::string>{(f / "good.wav").string(),
+                                                   (f / "link.mp4").string(), "--overwrite"};
+               },
+               "link.mp4: is the input"},
+        BadRun{"symlink loop",
+               [](const ScratchFolder& f) {
+                   std::filesystem::create_symlink(f / "loop.wav", f / "loop.wav");
+                   return toOut(f, "loop.wav");
+               },
+               "loop.wav: cannot be opened (Too many levels of symbolic links)"},
+        BadRun{"later frame exists",
+               [](const ScratchFolder& f) {
+                   std::ofstream(f / "f50.png") << "keep me";
+                   return std::vector<std::string>{(f / "good.wav").string(),
+                                                   (f / "f%02d.png").string()};
+               },
+               "f50.png: exists already"},
+        BadRun{"no ffmpeg", [](const ScratchFolder& f) { return toOut(f, "good.wav"); },
+               "install the Debian package ffmpeg", "/nonexistent"}));
 
 // A command line that cannot be used gives status 2, as Linux tools do; a run that fails, 1.
 TEST(RefusingOptions, WithTheUsageStatus) {

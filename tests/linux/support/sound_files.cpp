@@ -23,12 +23,12 @@ ScratchFolder::~ScratchFolder() {
 }
 
 void writeSound(const std::filesystem::path& file, int rate, int channels,
-                std::span<const float> samples) {
+                std::span<const float> samples, Encoding encoding) {
     SF_INFO info{};
     info.samplerate = rate;
     info.channels = channels;
-    info.format = file.extension() == ".flac" ? (SF_FORMAT_FLAC | SF_FORMAT_PCM_16)
-                                              : (SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+    info.format = (file.extension() == ".flac" ? SF_FORMAT_FLAC : SF_FORMAT_WAV) |
+                  (encoding == Encoding::Float ? SF_FORMAT_FLOAT : SF_FORMAT_PCM_16);
     SNDFILE* sound = sf_open(file.c_str(), SFM_WRITE, &info);
     if (sound == nullptr) throw std::runtime_error("cannot write " + file.string());
     sf_writef_float(sound, samples.data(), static_cast<sf_count_t>(samples.size()) / channels);

@@ -21,9 +21,11 @@ class ScratchFolder {
     std::filesystem::path path_;
 };
 
-// Writes interleaved samples (full scale -1..1) as 16-bit PCM WAV, or FLAC when the name ends so.
+enum class Encoding { Pcm16, Float };
+
+// Writes interleaved samples (full scale -1..1) as WAV, or FLAC when the name ends so.
 void writeSound(const std::filesystem::path& file, int rate, int channels,
-                std::span<const float> samples);
+                std::span<const float> samples, Encoding encoding = Encoding::Pcm16);
 
 // `seconds` of a sine of `hertz` at `amplitude` (full scale 1).
 std::vector<float> sine(double hertz, int rate, double seconds, double amplitude = 0.5);
