@@ -23,7 +23,8 @@ constexpr const char* kFooter = R"(
 The sound is read as Orvanta 2 records its input: channels averaged to mono, resampled to
 11025 Hz, 8 bits, then cut into consecutive blocks of 256 samples from --from on. The last,
 partial block is filled up with silence and drawn too, so every sample is drawn. One frame a
-block: 11025/256 (about 43.07) frames a second.
+block: 11025/256 (about 43.07) frames a second. INPUT - is standard input (WAV or Ogg there;
+MP3 and FLAC only from files). Samples that are not numbers are drawn as silence.
 
 Outputs, by name: NAME.png (the picture after the last block), NAME%05d.png (one picture a
 block, numbered from 1), NAME.gif, NAME.mp4 / .webm / .mkv (with the input's sound; through
@@ -37,8 +38,9 @@ Examples:
   orvanta2-render --scheme 11 --colours @my-colours.txt tone.wav tone.gif
   orvanta2-render song.mp3 - | ffplay -f rawvideo -pixel_format rgb24 -video_size 260x260 -
 
-The ffmpeg program is looked for on PATH. Exit status: 0 when the output is written, 1 when
-the run fails, 2 for a command line that cannot be used.)";
+The ffmpeg program is looked for on PATH; it gets the sound through a pipe. Exit status: 0 when
+the output is written, 1 when the run fails, 2 for a command line that cannot be used, 128 + the
+signal when SIGINT, SIGTERM, SIGHUP or SIGQUIT ends it (the part written is removed).)";
 
 double timeOption(std::string_view option, const std::string& text) {
     const std::optional<double> seconds = orv::command_line::parseTime(text);
@@ -60,7 +62,7 @@ int run(int argc, char** argv) {
     std::string input;
     std::string from = "0";
     std::string to;
-    app.add_option("INPUT", input, "sound file (WAV, FLAC, Ogg Vorbis, Opus, MP3, ...)")
+    app.add_option("INPUT", input, "sound file (WAV, FLAC, Ogg Vorbis, Opus, MP3, ...) or -")
         ->required();
     app.add_option("OUTPUT", job.output, "output file, numbered name or - (see below)")->required();
     command_line::DrawOptions drawOptions(app);
