@@ -4,7 +4,6 @@
 #include <bit>
 #include <optional>
 
-#include "engine/blocks/sound_block.h"
 #include "linux/render/output_error.h"
 
 namespace orv::render {
@@ -56,8 +55,7 @@ std::vector<std::string> ffmpegArguments(const FfmpegJob& job, const std::filesy
         // before it reads the other.
         "-probesize", "32", "-analyzeduration", "0", "-f", "rawvideo", "-pix_fmt", "rgb24",
         "-video_size", std::to_string(job.width) + "x" + std::to_string(job.height), "-framerate",
-        std::to_string(blocks::kSampleRate) + "/" + std::to_string(blocks::kBlockSamples), "-i",
-        "pipe:0"};
+        std::to_string(job.rate.frames) + "/" + std::to_string(job.rate.seconds), "-i", "pipe:0"};
     if (job.kind != OutputKind::Gif) {
         args.insert(args.end(),
                     {"-probesize", "32", "-analyzeduration", "0", "-f", "f32le", "-ar",

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "linux/render/child_process.h"
+#include "linux/render/frame_rate.h"
 #include "linux/render/frame_sink.h"
 #include "linux/render/output_kind.h"
 #include "linux/render/staged_file.h"
@@ -24,6 +25,7 @@ struct FfmpegJob {
     OutputKind kind;
     std::filesystem::path target;
     SoundFormat sound;  // muxed into a video
+    FrameRate rate;
     int width;
     int height;
     bool overwrite;

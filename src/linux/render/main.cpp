@@ -14,6 +14,7 @@
 #include "linux/command_line/option_error.h"
 #include "linux/command_line/time_text.h"
 #include "linux/render/ending_signals.h"
+#include "linux/render/frame_rate.h"
 #include "linux/render/output_error.h"
 #include "linux/render/render_job.h"
 
@@ -71,6 +72,10 @@ int run(int argc, char** argv) {
         ->capture_default_str();
     app.add_option("--from", from, "start this far into the sound: seconds or [[HH:]MM:]SS[.frac]");
     app.add_option("--to", to, "stop this far into the sound: seconds or [[HH:]MM:]SS[.frac]");
+    std::string fps;
+    app.add_option("--fps", fps,
+                   "frames a second: a number or a fraction such as 30000/1001 (default: one a "
+                   "block, 11025/256)");
     app.add_flag("--overwrite", job.overwrite, "replace an existing output");
     app.add_flag("--quiet", job.quiet, "no progress bar and no warnings");
     if (const std::optional<int> status = command_line::parseCommandLine(app, argc, argv)) {
@@ -82,6 +87,14 @@ int run(int argc, char** argv) {
     const std::optional<double> end =
         to.empty() ? std::nullopt : std::optional<double>(timeOption("--to", to));
     if (end && *end <= start) throw command_line::OptionError("--to: must be later than --from");
+    if (!fps.empty()) {
+        const std::optional<render::FrameRate> rate = render::parseFrameRate(fps);
+        if (!rate) {
+            throw command_line::OptionError(
+                "--fps: '" + fps + "' is not a frame rate (1 to 240, as 30 or 30000/1001)");
+        }
+        job.rate = *rate;
+    }
     job.input = input;
     job.range = {start, end};
     job.drawing = drawOptions.resolve();

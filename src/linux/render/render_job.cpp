@@ -7,6 +7,7 @@
 #include "engine/drawing/raster_canvas.h"
 #include "linux/render/ending_signals.h"
 #include "linux/render/ffmpeg_sink.h"
+#include "linux/render/frame_windows.h"
 #include "linux/render/output_error.h"
 #include "linux/render/output_kind.h"
 #include "linux/render/png_sinks.h"
@@ -21,7 +22,7 @@ static_assert(std::is_same_v<blocks::Block, drawing::Block>,
 
 // The output the job's name asks for, for frames of width x height.
 std::unique_ptr<FrameSink> openOutput(const RenderJob& job, const sound_files::BlockReader& reader,
-                                      int width, int height) {
+                                      const FrameWindows& frames, int width, int height) {
     const OutputKind kind = outputKind(job.output);
     checkFrameSize(kind, job.output, width, height);
     switch (kind) {
@@ -29,7 +30,7 @@ std::unique_ptr<FrameSink> openOutput(const RenderJob& job, const sound_files::B
             return std::make_unique<PngPictureSink>(job.output, width, height, job.overwrite);
         case OutputKind::PngSequence:
             return std::make_unique<PngSequenceSink>(NumberedName(job.output), width, height,
-                                                     job.overwrite, reader.blockCount());
+                                                     job.overwrite, frames.frameCount());
         case OutputKind::Raw:
             return std::make_unique<RawSink>();
         case OutputKind::Null:
@@ -38,6 +39,7 @@ std::unique_ptr<FrameSink> openOutput(const RenderJob& job, const sound_files::B
             return std::make_unique<FfmpegSink>(FfmpegJob{kind,
                                                           job.output,
                                                           {reader.rate(), reader.channels()},
+                                                          job.rate,
                                                           width,
                                                           height,
                                                           job.overwrite});
@@ -69,14 +71,15 @@ void drawAll(const RenderJob& job, std::ostream& messages) {
     pane.setBackColour(job.drawing.background);
     drawing::BlockDrawing drawing(pane, job.drawing.colours);
     drawing::PanePicture picture(pane.width(), pane.height(), job.scale, job.drawing.grid);
+    FrameWindows frames(reader, job.rate);
     const std::unique_ptr<FrameSink> sink =
-        openOutput(job, reader, picture.width(), picture.height());
-    reader.tapSound([&sink](std::span<const float> frames) { sink->addSound(frames); });
+        openOutput(job, reader, frames, picture.width(), picture.height());
+    reader.tapSound([&sink](std::span<const float> sound) { sink->addSound(sound); });
 
-    Progress progress(messages, reader.blockCount(), job.progress && !job.quiet);
+    Progress progress(messages, frames.frameCount(), job.progress && !job.quiet);
     blocks::Block block{};
     std::int64_t drawn = 0;
-    while (reader.next(block)) {
+    while (frames.next(block)) {
         stopIfSignalled();
         drawing.draw(block, job.drawing.settings);
         if (sink->everyFrame()) sink->write(picture.composeRgb(pane.pixels()));

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "linux/command_line/draw_options.h"
+#include "linux/render/frame_rate.h"
 #include "linux/render/frame_sink.h"
 #include "linux/sound_files/block_reader.h"
 
@@ -16,6 +17,7 @@ struct RenderJob {
     std::string output;
     command_line::Drawing drawing;
     sound_files::TimeRange range;
+    FrameRate rate = kBlockRate;
     int scale = 1;
     bool overwrite = false;
     bool quiet = false;

@@ -47,6 +47,7 @@ BlockReader::BlockReader(const std::filesystem::path& file, const TimeRange& ran
         const auto samples = static_cast<std::int64_t>(
             std::ceil(static_cast<double>(*framesLeft_) * blocks::kSampleRate /
                       static_cast<double>(file_.rate())));
+        sampleCount_ = samples;
         blockCount_ = (samples + blocks::kBlockSamples - 1) / blocks::kBlockSamples;
     }
 }
@@ -66,15 +67,22 @@ bool BlockReader::next(blocks::Block& block) {
             throw SoundError(name_.string() + ": no samples between --from and --to");
         }
         block.fill(blocks::kSilence);
+        samplesHandedOut_ += blocks::kBlockSamples;
     }
     ++handedOut_;
+    if (sampleCount_) samplesHandedOut_ = std::min(samplesHandedOut_, *sampleCount_);
     return true;
 }
 
 bool BlockReader::takeBlock(blocks::Block& block) {
     while (!cutter_.takeWhole(block)) {
-        if (ended_ || !refill()) return cutter_.takeRest(block);
+        if (ended_ || !refill()) {
+            samplesHandedOut_ += static_cast<std::int64_t>(
+                std::min<std::size_t>(cutter_.queued(), blocks::kBlockSamples));
+            return cutter_.takeRest(block);
+        }
     }
+    samplesHandedOut_ += blocks::kBlockSamples;
     return true;
 }
 

@@ -41,6 +41,10 @@ class BlockReader {
     // How many blocks the range gives (the last partial one included): one for every 256
     // samples begun. Nothing for a stream of unknown length.
     std::optional<std::int64_t> blockCount() const { return blockCount_; }
+    // The 8-bit samples the range gives, when known: ceil(frames x 11025 / rate).
+    std::optional<std::int64_t> sampleCount() const { return sampleCount_; }
+    // The samples handed out so far, not counting the silence that fills up the last block.
+    std::int64_t samplesHandedOut() const { return samplesHandedOut_; }
     // The file ends before its header says, or its data could not all be decoded.
     bool cutShort() const;
     // Samples read that were not numbers (NaN or infinite), drawn and passed on as silence.
@@ -59,6 +63,8 @@ class BlockReader {
     SoundFile file_;
     std::optional<std::int64_t> framesLeft_;
     std::optional<std::int64_t> blockCount_;
+    std::optional<std::int64_t> sampleCount_;
+    std::int64_t samplesHandedOut_ = 0;
     std::int64_t handedOut_ = 0;
     std::int64_t framesRead_ = 0;
     std::int64_t nonFinite_ = 0;

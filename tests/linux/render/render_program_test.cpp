@@ -13,6 +13,7 @@
 #include "engine/drawing/block_drawing.h"
 #include "engine/drawing/pane_picture.h"
 #include "engine/drawing/raster_canvas.h"
+#include "linux/render/frame_windows.h"
 #include "linux/sound_files/block_reader.h"
 #include "linux/support/child_process.h"
 #include "linux/support/sound_files.h"
@@ -57,13 +58,14 @@ struct Frames {
 Frames engineFrames(const std::filesystem::path& sound, const drawing::DrawSettings& settings,
                     int scale, bool grid, int first) {
     sound_files::BlockReader reader(sound, {});
+    FrameWindows windows(reader, kBlockRate);
     drawing::RasterCanvas pane;
     drawing::CustomColours colours;
     drawing::BlockDrawing drawing(pane, colours);
     drawing::PanePicture picture(pane.width(), pane.height(), scale, grid);
     Frames frames;
     blocks::Block block{};
-    while (reader.next(block)) {
+    while (windows.next(block)) {
         drawing.draw(block, settings);
         const auto rgb = picture.composeRgb(pane.pixels());
         frames.last.assign(rgb.begin(), rgb.end());
@@ -309,6 +311,11 @@ TEST(RefusingOptions, WithTheUsageStatus) {
           std::vector<std::string>{"--style", "Кубики", "a.wav", "b.png"},
           std::vector<std::string>{"--from", "9", "--to", "3", "a.wav", "b.png"},
           std::vector<std::string>{"--from", "nan", "a.wav", "b.png"},
+          std::vector<std::string>{"--fps", "0", "a.wav", "b.png"},
+          std::vector<std::string>{"--fps", "241", "a.wav", "b.png"},
+          std::vector<std::string>{"--fps", "30/0", "a.wav", "b.png"},
+          std::vector<std::string>{"--fps", "-30", "a.wav", "b.png"},
+          std::vector<std::string>{"--fps", "1e2", "a.wav", "b.png"},
           std::vector<std::string>{"a.wav"}}) {
         EXPECT_EQ(runProgram(renderer(args)).status, 2) << args.front();
     }
