@@ -22,6 +22,7 @@
 #include "engine/drawing/style_names.h"
 #include "linux/command_line/name_lookup.h"
 #include "linux/command_line/small_file.h"
+#include "linux/live/source_choice.h"
 
 namespace orv::live {
 
@@ -90,10 +91,7 @@ bool readItem(LiveSettings& settings, std::string_view section, std::string_view
             continue;
         }
         if (item.text != nullptr) {
-            // A name with control characters is no source name; it would only garble messages.
-            if (std::any_of(value.begin(), value.end(), [](char c) {
-                    return static_cast<unsigned char>(c) < ' ' || c == '\x7f';
-                })) {
+            if (!isSourceName(value)) {
                 return false;
             }
             settings.*item.text = value;

@@ -207,6 +207,9 @@ int main(int argc, char** argv) {
         options.given = {given("--style"), given("--scheme"), given("--zoom"), given("--grid"),
                          given("--clear") || given("--no-clear")};
         options.drawing = drawOptions.resolve();
+        if (!live::isSourceName(options.device)) {
+            throw command_line::OptionError("--device: a source's name has no control characters");
+        }
         return run(options);
     } catch (const command_line::OptionError& error) {
         report(error.what());

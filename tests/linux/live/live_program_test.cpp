@@ -288,6 +288,11 @@ const Failure kFailures[] = {
      {{"DISPLAY", std::nullopt}, {"WAYLAND_DISPLAY", std::nullopt}},
      1,
      {"cannot open a window", "DISPLAY"}},
+    {"a device name with control characters",
+     {"--device", "a\x1b[2Jb"},
+     {},
+     2,
+     {"--device: a source's name has no control characters"}},
     {"listing the devices", {"--list-devices"}, {}, 0, {"orvanta.monitor", "Monitor of Orvanta"}},
     {"an unknown option", {"--frobnicate"}, {}, 2, {"--frobnicate", "--help"}},
 };
