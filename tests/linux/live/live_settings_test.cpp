@@ -6,12 +6,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "temporary_folder.h"
 
@@ -241,6 +243,40 @@ TEST_F(LiveSettingsFile, SomethingElseInTheFilesPlaceGivesTheDefaults) {
         EXPECT_EQ(loaded.settings, LiveSettings{});
         EXPECT_NE(loaded.warning.find("not a regular file"), std::string::npos) << loaded.warning;
     }
+}
+
+// Two copies of the program ending at once: the file is one of theirs, whole, and the old one
+// is kept; no temporary file is left.
+TEST_F(LiveSettingsFile, TwoCopiesSavingAtOnceLeaveOneWholeFile) {
+    std::filesystem::create_directories(file.parent_path());
+    write(file, "[picture]\nstyle = seven\n");
+    std::array<pid_t, 2> copies{};
+    for (std::size_t copy = 0; copy < copies.size(); ++copy) {
+        copies[copy] = fork();
+        if (copies[copy] == 0) {
+            bool saved = true;
+            for (int i = 0; i < 200; ++i) {
+                saved = saved &&
+                        saveSettings(file, LiveSettings{std::string(copy + 1, 'x')}, true) == "";
+            }
+            _exit(saved ? 0 : 1);
+        }
+    }
+    for (const pid_t copy : copies) {
+        int status = -1;
+        waitpid(copy, &status, 0);
+        EXPECT_EQ(status, 0);
+    }
+    const LoadedSettings loaded = loadSettings(file);
+    EXPECT_EQ(loaded.warning, "");
+    EXPECT_TRUE(loaded.settings.device == "x" || loaded.settings.device == "xx")
+        << loaded.settings.device;
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(file.parent_path())) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"live.ini", "live.ini.bak"}));
 }
 
 TEST(LiveSettingsPath, FollowsTheXdgConfigFolder) {
