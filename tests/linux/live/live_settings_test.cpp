@@ -257,7 +257,7 @@ TEST_F(LiveSettingsFile, TwoCopiesSavingAtOnceLeaveOneWholeFile) {
             bool saved = true;
             for (int i = 0; i < 200; ++i) {
                 saved = saved &&
-                        saveSettings(file, LiveSettings{std::string(copy + 1, 'x')}, true) == "";
+                        saveSettings(file, LiveSettings{std::string(copy + 1, 'x')}, true).empty();
             }
             _exit(saved ? 0 : 1);
         }
