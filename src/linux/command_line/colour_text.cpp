@@ -1,13 +1,14 @@
 #include "linux/command_line/colour_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <fstream>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include "linux/command_line/option_error.h"
+#include "linux/command_line/small_file.h"
 
 namespace orv::command_line {
 namespace {
@@ -66,19 +67,31 @@ void setUserScheme(drawing::CustomColours& colours, std::string_view spec, std::
 }
 
 void readUserSchemes(drawing::CustomColours& colours, const std::filesystem::path& file) {
-    // A folder opens as a stream that reads nothing, which would pass for an empty file.
-    std::error_code ignored;
-    if (std::filesystem::is_directory(file, ignored)) {
-        throw OptionError(file.string() + ": cannot read the colours file: it is a folder");
+    // Four lines of sixteen colours; far past that is no colours file (/dev/zero, a film).
+    constexpr std::size_t kLargest = std::size_t{64} * 1024;
+    const SmallFile read = readSmallFile(file, kLargest, false);
+    const std::string where = file.string() + ": ";
+    switch (read.problem) {
+        case FileProblem::None:
+            break;
+        case FileProblem::Folder:
+            throw OptionError(where + "cannot read the colours file: it is a folder");
+        case FileProblem::TooLarge:
+            throw OptionError(where + "the colours file is larger than " +
+                              std::to_string(kLargest / 1024) + " KB");
+        default:
+            throw OptionError(where + "cannot read the colours file" +
+                              (read.reason.empty() ? "" : " (" + read.reason + ")"));
     }
-    std::ifstream in(file);
-    if (!in) throw OptionError(file.string() + ": cannot read the colours file");
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        const std::size_t start = line.find_first_not_of(" \t\r");
-        if (start == std::string::npos || line[start] == '#') continue;
-        setUserScheme(colours, std::string_view(line).substr(start),
-                      file.string() + ":" + std::to_string(number));
+    const std::string_view text = read.text;
+    int number = 1;
+    for (std::size_t start = 0; start < text.size(); ++number) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        const std::size_t first = line.find_first_not_of(" \t\r");
+        if (first == std::string_view::npos || line[first] == '#') continue;
+        setUserScheme(colours, line.substr(first), file.string() + ":" + std::to_string(number));
     }
 }
 

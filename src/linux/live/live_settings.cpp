@@ -2,22 +2,27 @@
 
 #include <ini.h>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
 #include <optional>
 #include <span>
+#include <sstream>
 #include <string_view>
 #include <system_error>
 #include <vector>
 
 #include "engine/drawing/style_names.h"
 #include "linux/command_line/name_lookup.h"
+#include "linux/command_line/small_file.h"
+#include "linux/live/source_choice.h"
 
 namespace orv::live {
 
@@ -48,7 +53,7 @@ constexpr std::array kItems{
     Item{"window", "height", nullptr, &LiveSettings::windowHeight, nullptr, 1, 16384},
 };
 
-constexpr std::uintmax_t kLargestFile = std::uintmax_t{64} * 1024;
+constexpr std::size_t kLargestFile = std::size_t{64} * 1024;
 
 struct Reading {
     LiveSettings settings;
@@ -86,10 +91,7 @@ bool readItem(LiveSettings& settings, std::string_view section, std::string_view
             continue;
         }
         if (item.text != nullptr) {
-            // A name with control characters is no source name; it would only garble messages.
-            if (std::any_of(value.begin(), value.end(), [](char c) {
-                    return static_cast<unsigned char>(c) < ' ' || c == '\x7f';
-                })) {
+            if (!isSourceName(value)) {
                 return false;
             }
             settings.*item.text = value;
@@ -116,12 +118,119 @@ int onItem(void* user, const char* section, const char* key, const char* value) 
     return 1;  // go on: one bad item spoils nothing else
 }
 
+// The text with every line the parser cannot take whole made empty and named: a line longer
+// than its buffer would be read in pieces (the tail of a comment as a setting, a name cut
+// short), and a zero byte would end the text there.
+std::string readableLines(std::string_view text, std::vector<std::string>& problems) {
+    constexpr std::size_t kLongestLine = INI_MAX_LINE - 3;  // besides "\r\n" and the zero
+    std::string readable;
+    readable.reserve(text.size());
+    int number = 1;
+    for (std::size_t start = 0; start < text.size(); ++number) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string_view line = text.substr(start, end - start);
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        if (line.size() > kLongestLine || line.find('\0') != std::string_view::npos) {
+            problems.push_back("line " + std::to_string(number));
+        } else {
+            readable += line;
+        }
+        readable += '\n';
+        start = end + 1;
+    }
+    return readable;
+}
+
 std::string joined(const std::vector<std::string>& parts) {
     std::string text;
     for (const std::string& part : parts) {
         text += (text.empty() ? "'" : ", '") + part + "'";
     }
     return text;
+}
+
+std::string fileText(const LiveSettings& settings) {
+    std::ostringstream out;
+    out << "# Orvanta 2 live: the choices of the last run. Delete this file to start afresh.\n"
+        << "# device: a source name from orvanta2-live --list-devices; empty: what the "
+           "computer plays\n"
+        << "# style, scheme: a number or a name from --list-styles, --list-schemes\n";
+    std::string_view section;
+    for (const Item& item : kItems) {
+        if (item.section != section) {
+            section = item.section;
+            out << "\n[" << section << "]\n";
+        }
+        out << item.key << " = ";
+        if (item.text != nullptr) {
+            out << settings.*item.text;
+        } else if (item.number != nullptr) {
+            out << settings.*item.number;
+        } else {
+            out << (settings.*item.flag ? "yes" : "no");
+        }
+        out << "\n";
+    }
+    return out.str();
+}
+
+// One temporary name per process, so two copies saving at once cannot write into each other's
+// file; the last rename wins, whole.
+std::filesystem::path temporaryBeside(const std::filesystem::path& file) {
+    std::filesystem::path temporary = file;
+    temporary += ".new." + std::to_string(getpid());
+    return temporary;
+}
+
+// Writes TEXT as the whole of FILE and waits until it is on the disk, so that the rename after
+// it never puts an empty file in the old one's place (a full disk, a crash). The system's
+// words for what failed; empty on success.
+std::string writeWhole(const std::filesystem::path& file, std::string_view text) {
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg): open's mode argument
+    const int descriptor = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (descriptor < 0) {
+        return std::strerror(errno);
+    }
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t wrote = ::write(descriptor, text.data() + written, text.size() - written);
+        if (wrote < 0 && errno == EINTR) {
+            continue;
+        }
+        if (wrote < 0) {
+            std::string failed = std::strerror(errno);
+            ::close(descriptor);
+            return failed;
+        }
+        written += static_cast<std::size_t>(wrote);
+    }
+    if (::fsync(descriptor) != 0 || ::close(descriptor) != 0) {
+        return std::strerror(errno);
+    }
+    return {};
+}
+
+// FILE as it is, also at BACKUP: a second name for it, put in place whole by a rename (a copy
+// where the file system has no second names). The system's words for what failed.
+std::string keepAs(const std::filesystem::path& file, const std::filesystem::path& backup) {
+    const std::filesystem::path temporary = temporaryBeside(backup);
+    std::error_code error;
+    std::filesystem::remove(temporary, error);
+    std::filesystem::create_hard_link(file, temporary, error);
+    if (error) {
+        std::filesystem::copy_file(file, temporary, error);
+    }
+    if (!error) {
+        std::filesystem::rename(temporary, backup, error);
+    }
+    if (error) {
+        std::string failed = error.message();
+        std::filesystem::remove(temporary, error);
+        return failed;
+    }
+    return {};
 }
 
 }  // namespace
@@ -140,26 +249,27 @@ std::filesystem::path settingsPath() {
 }
 
 LoadedSettings loadSettings(const std::filesystem::path& path) {
-    std::error_code error;
-    const std::filesystem::file_status found = std::filesystem::status(path, error);
-    if (!std::filesystem::exists(found)) {
-        return {};
-    }
-    // A device or a pipe in the file's place would be read for ever; a huge file is no
-    // settings file either.
-    if (!std::filesystem::is_regular_file(found)) {
-        return {LiveSettings{}, path.string() + ": not a regular file; using the default settings"};
-    }
-    if (std::filesystem::file_size(path, error) > kLargestFile) {
-        return {LiveSettings{}, path.string() + ": larger than " +
-                                    std::to_string(kLargestFile / 1024) +
-                                    " KB, no settings file; using the default settings"};
+    const command_line::SmallFile file = command_line::readSmallFile(path, kLargestFile, true);
+    const std::string fallback = "; using the default settings";
+    switch (file.problem) {
+        case command_line::FileProblem::None:
+            break;
+        case command_line::FileProblem::Missing:
+            return {};
+        case command_line::FileProblem::Folder:
+        case command_line::FileProblem::NotRegular:
+            return {LiveSettings{}, path.string() + ": not a regular file" + fallback};
+        case command_line::FileProblem::TooLarge:
+            return {LiveSettings{}, path.string() + ": larger than " +
+                                        std::to_string(kLargestFile / 1024) +
+                                        " KB, no settings file" + fallback};
+        case command_line::FileProblem::Unreadable:
+            return {LiveSettings{},
+                    path.string() + ": cannot be read (" + file.reason + ")" + fallback};
     }
     Reading reading;
-    const int status = ini_parse(path.c_str(), onItem, &reading);
-    if (status == -1) {
-        return {LiveSettings{}, path.string() + ": cannot be read; using the default settings"};
-    }
+    const std::string text = readableLines(file.text, reading.problems);
+    const int status = ini_parse_string(text.c_str(), onItem, &reading);
     if (status > 0) {
         reading.problems.push_back("line " + std::to_string(status));
     }
@@ -174,48 +284,38 @@ std::string saveSettings(const std::filesystem::path& path, const LiveSettings& 
                          bool keepOldFile) {
     std::error_code error;
     std::filesystem::create_directories(path.parent_path(), error);
-    // One temporary name per process, so two copies saving at once cannot write into each
-    // other's file; the last rename wins, whole.
-    std::filesystem::path temporary = path;
-    temporary += ".new." + std::to_string(getpid());
-    {
-        std::ofstream out(temporary, std::ios::trunc);
-        out << "# Orvanta 2 live: the choices of the last run. Delete this file to start afresh.\n"
-            << "# device: a source name from orvanta2-live --list-devices; empty: what the "
-               "computer plays\n"
-            << "# style, scheme: a number or a name from --list-styles, --list-schemes\n";
-        std::string_view section;
-        for (const Item& item : kItems) {
-            if (item.section != section) {
-                section = item.section;
-                out << "\n[" << section << "]\n";
-            }
-            out << item.key << " = ";
-            if (item.text != nullptr) {
-                out << settings.*item.text;
-            } else if (item.number != nullptr) {
-                out << settings.*item.number;
-            } else {
-                out << (settings.*item.flag ? "yes" : "no");
-            }
-            out << "\n";
-        }
-        out.flush();
-        if (!out) {
-            std::filesystem::remove(temporary, error);
-            return "cannot write " + temporary.string();
-        }
+    // Through a link the file linked to is replaced, so a settings file kept elsewhere stays
+    // linked; what is not a regular file (a folder, a link to /dev/null) is the user's and stays.
+    std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
+    if (error) {
+        target = path;
     }
-    if (keepOldFile && std::filesystem::exists(path, error)) {
-        std::filesystem::path backup = path;
+    const std::filesystem::file_status found = std::filesystem::status(target, error);
+    const bool exists = std::filesystem::exists(found);
+    if (exists && !std::filesystem::is_regular_file(found)) {
+        return target.string() + " is not a regular file; it is left as it is";
+    }
+    if (exists && ::access(target.c_str(), W_OK) != 0 && errno == EACCES) {
+        return target.string() + " is read-only; it is left as it is";
+    }
+    const std::filesystem::path temporary = temporaryBeside(target);
+    if (const std::string failed = writeWhole(temporary, fileText(settings)); !failed.empty()) {
+        std::filesystem::remove(temporary, error);
+        return "cannot write " + temporary.string() + ": " + failed;
+    }
+    if (keepOldFile && exists) {
+        std::filesystem::path backup = target;
         backup += ".bak";
-        std::filesystem::copy_file(path, backup, std::filesystem::copy_options::overwrite_existing,
-                                   error);
+        if (const std::string failed = keepAs(target, backup); !failed.empty()) {
+            std::filesystem::remove(temporary, error);
+            return "cannot keep " + target.string() + " as " + backup.string() + " (" + failed +
+                   "); it is left as it is";
+        }
     }
-    std::filesystem::rename(temporary, path, error);
+    std::filesystem::rename(temporary, target, error);
     if (error) {
         std::filesystem::remove(temporary, error);
-        return "cannot replace " + path.string() + ": " + error.message();
+        return "cannot replace " + target.string() + ": " + error.message();
     }
     return {};
 }

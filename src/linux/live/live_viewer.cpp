@@ -37,18 +37,22 @@ LiveViewer::LiveViewer(PaneWindow& window, ViewerState& state, drawing::RasterCa
 
 void LiveViewer::run(BlockQueue& queue, const CaptureFeed& feed, std::uint32_t blockEvent) {
     showState();
+    shown_ = state_;
     present();
     drawing::Block block{};
     SDL_Event event;
     while (!state_.quit && SDL_WaitEvent(&event) == 1) {
+        // A burst of keys, clicks or sizes is taken in whole and shown once, so a storm of them
+        // costs one picture; a bounded number at a time, so the blocks are never kept waiting.
+        int taken = 0;
         do {
             if (event.type != blockEvent) {
                 handle(event);
             }
-        } while (SDL_PollEvent(&event) == 1);
+        } while (++taken < kEventsAtOnce && SDL_PollEvent(&event) == 1);
+        settle();
         // Read first: whatever came before the end is queued by then, and gets drawn.
         const bool ended = feed.ended();
-        bool drew = false;
         while (queue.pop(block)) {
             if (state_.paused) {
                 ++skipped_;
@@ -56,9 +60,9 @@ void LiveViewer::run(BlockQueue& queue, const CaptureFeed& feed, std::uint32_t b
             }
             drawing_.draw(block, state_.draw);
             ++drawn_;
-            drew = true;
+            changed_ = true;
         }
-        if (drew) {
+        if (changed_) {
             present();
         }
         if (ended) {
@@ -74,24 +78,22 @@ void LiveViewer::handle(const SDL_Event& event) {
             break;
         case SDL_KEYDOWN:
             if (const auto action = actionForKey(event.key.keysym.sym)) {
-                apply(*action);
+                state_.apply(*action);
+                changed_ = true;
             }
             break;
         case SDL_MOUSEBUTTONDOWN:
             if (window_.placement().contains(event.button.x, event.button.y)) {
                 if (const auto action = actionForButton(event.button.button)) {
-                    apply(*action);
+                    state_.apply(*action);
+                    changed_ = true;
                 }
             }
             break;
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
                 event.window.event == SDL_WINDOWEVENT_EXPOSED) {
-                window_.resized();
-                if (!window_.fullScreen()) {
-                    window_.size(windowWidth_, windowHeight_);
-                }
-                present();
+                resized_ = true;
             }
             break;
         default:
@@ -99,18 +101,29 @@ void LiveViewer::handle(const SDL_Event& event) {
     }
 }
 
-void LiveViewer::apply(Action action) {
-    const ViewerState before = state_;
-    state_.apply(action);
-    if (state_.fullScreen != before.fullScreen) {
+void LiveViewer::settle() {
+    // Full screen and on top cost the window manager a round trip each: only the last of many
+    // presses is passed on.
+    if (state_.fullScreen != shown_.fullScreen) {
         window_.setFullScreen(state_.fullScreen);
+        resized_ = true;
     }
-    if (state_.onTop != before.onTop) {
+    if (state_.onTop != shown_.onTop) {
         window_.setOnTop(state_.onTop);
     }
-    showState();
-    // Help, grid and a pause change the picture at once; the drawing options from the next block.
-    present();
+    if (state_.draw.style != shown_.draw.style || state_.draw.scheme != shown_.draw.scheme ||
+        state_.paused != shown_.paused) {
+        showState();
+    }
+    shown_ = state_;
+    if (resized_) {
+        window_.resized();
+        if (!window_.fullScreen()) {
+            window_.size(windowWidth_, windowHeight_);
+        }
+        resized_ = false;
+        changed_ = true;
+    }
 }
 
 void LiveViewer::showState() {
@@ -132,6 +145,7 @@ void LiveViewer::present() {
         pictureGrid_ = grid;
     }
     window_.show(picture_->compose(state_.help ? helpPage_.pixels() : pane_.pixels()));
+    changed_ = false;
 }
 
 }  // namespace orv::live

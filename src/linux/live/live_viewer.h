@@ -16,7 +16,8 @@
 
 namespace orv::live {
 
-// The window's thread: sleeps in SDL_WaitEvent until a key, a click or a block arrives, draws
+// The window's thread: sleeps in SDL_WaitEvent until a key, a click or a block arrives, takes in
+// every event waiting (up to kEventsAtOnce), brings the window to the state they leave, draws
 // every queued block once onto the pane, then shows the pane once.
 class LiveViewer {
   public:
@@ -36,19 +37,27 @@ class LiveViewer {
     }
 
   private:
+    // Far more than a hand or a window manager sends between two blocks, taken in far less
+    // than a block's 23 ms.
+    static constexpr int kEventsAtOnce = 256;
+
     void handle(const SDL_Event& event);
-    void apply(Action action);
+    // The window follows the state: full screen, on top, title, size.
+    void settle();
     void showState();
     void present();
 
     PaneWindow& window_;
     ViewerState& state_;
+    ViewerState shown_;  // what the window shows of the state
     drawing::RasterCanvas& pane_;
     drawing::BlockDrawing drawing_;
     drawing::RasterCanvas helpPage_;
     // The picture as the window shows it (grid, scale); made anew when either changes.
     std::optional<drawing::PanePicture> picture_;
     bool pictureGrid_ = false;
+    bool changed_ = false;  // the picture shown is out of date
+    bool resized_ = false;  // the window changed size or was uncovered
     std::uint64_t drawn_ = 0;
     std::uint64_t skipped_ = 0;
     int windowWidth_ = 0;

@@ -4,6 +4,7 @@
 #include <CLI/CLI.hpp>
 
 #include <langinfo.h>
+#include <malloc.h>
 
 #include <clocale>
 #include <cstdio>
@@ -37,6 +38,8 @@ struct Options {
     command_line::Drawing drawing;
     live::GivenOptions given;
 };
+
+constexpr int kLargeBuffer = 128 * 1024;  // glibc's own first threshold
 
 void report(const std::string& message) {
     std::cerr << "orvanta2-live: " << message << (message.ends_with('\n') ? "" : "\n");
@@ -178,6 +181,10 @@ std::string helpFooter() {
 
 int main(int argc, char** argv) {
     useUtf8Characters();
+    // The picture at each scale is a large buffer made anew when the window's size changes. A
+    // fixed threshold keeps every such buffer mapped on its own and given back whole when freed;
+    // glibc's moving one would keep the largest in the heap after a full screen or a resize.
+    mallopt(M_MMAP_THRESHOLD, kLargeBuffer);
     try {
         CLI::App app{
             "Shows what the computer plays (or any sound source) live, as Orvanta 2 draws it. "
@@ -200,6 +207,9 @@ int main(int argc, char** argv) {
         options.given = {given("--style"), given("--scheme"), given("--zoom"), given("--grid"),
                          given("--clear") || given("--no-clear")};
         options.drawing = drawOptions.resolve();
+        if (!live::isSourceName(options.device)) {
+            throw command_line::OptionError("--device: a source's name has no control characters");
+        }
         return run(options);
     } catch (const command_line::OptionError& error) {
         report(error.what());

@@ -27,7 +27,8 @@ PaneWindow::PaneWindow(int width, int height, int paneWidth, int paneHeight)
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0) {
         SDL_GetDisplayBounds(0, &usable);
     }
-    const WindowSize bounded = boundedWindowSize({width, height}, {usable.w, usable.h});
+    usable_ = {usable.w, usable.h};
+    const WindowSize bounded = boundedWindowSize({width, height}, usable_);
     sizeWasBounded_ = bounded != WindowSize{width, height};
     window_ = SDL_CreateWindow("Orvanta 2", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                bounded.width, bounded.height, SDL_WINDOW_RESIZABLE);
@@ -37,6 +38,7 @@ PaneWindow::PaneWindow(int width, int height, int paneWidth, int paneHeight)
         throw LiveError("cannot open a window: " + reason);
     }
     SDL_SetWindowMaximumSize(window_, usable.w, usable.h);
+    windowed_ = bounded;
     resized();
 }
 
@@ -54,7 +56,15 @@ void PaneWindow::setOnTop(bool onTop) {
 }
 
 void PaneWindow::setFullScreen(bool fullScreen) {
+    if (fullScreen) {
+        size(windowed_.width, windowed_.height);
+    }
     SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    // Without a window manager SDL goes on taking the window for the screen's size after it
+    // is given back; asking for the size it had puts SDL and the window in step again.
+    if (!fullScreen) {
+        SDL_SetWindowSize(window_, windowed_.width, windowed_.height);
+    }
 }
 
 bool PaneWindow::fullScreen() const {
@@ -66,6 +76,18 @@ void PaneWindow::size(int& width, int& height) const {
 }
 
 void PaneWindow::resized() {
+    // The maximum size is only a hint: without a window manager, or with one that ignores it, a
+    // program or a drag makes the window larger than the screen, whose surface then takes
+    // memory for nothing to see. The window is given back the size it may have.
+    if (!fullScreen()) {
+        int width = 0;
+        int height = 0;
+        size(width, height);
+        const WindowSize bounded = boundedWindowSize({width, height}, usable_);
+        if (bounded != WindowSize{width, height}) {
+            SDL_SetWindowSize(window_, bounded.width, bounded.height);
+        }
+    }
     SDL_Surface* surface = SDL_GetWindowSurface(window_);
     if (surface == nullptr) {
         return;

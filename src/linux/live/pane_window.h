@@ -30,7 +30,8 @@ class PaneWindow {
     // Whether the size asked for at opening did not fit and another was used.
     bool sizeWasBounded() const { return sizeWasBounded_; }
 
-    // After the window changed size: takes the new surface and paints it black.
+    // After the window changed size: holds it to the usable area out of full screen, takes the
+    // new surface and paints it black.
     void resized();
     // Shows the pane's picture at the placement's scale (placement().width x height pixels, rows
     // top-down, 0x00RRGGBB); what falls outside a small window is cut off.
@@ -42,6 +43,8 @@ class PaneWindow {
     int paneWidth_;
     int paneHeight_;
     PanePlacement placement_;
+    WindowSize usable_;    // the display's usable area
+    WindowSize windowed_;  // the size to come back to from full screen
     bool sizeWasBounded_ = false;
 };
 

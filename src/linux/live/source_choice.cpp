@@ -21,6 +21,11 @@ SourceChoice chooseSource(std::span<const SoundSource> sources, const std::strin
                           "' instead"};
 }
 
+bool isSourceName(std::string_view name) {
+    return std::ranges::none_of(
+        name, [](char c) { return static_cast<unsigned char>(c) < ' ' || c == '\x7f'; });
+}
+
 std::string listSources(std::span<const SoundSource> sources) {
     std::size_t widest = 0;
     for (const SoundSource& source : sources) {

@@ -3,6 +3,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "linux/live/sound_server.h"
 
@@ -19,6 +20,10 @@ struct SourceChoice {
 // default with a warning.
 SourceChoice chooseSource(std::span<const SoundSource> sources, const std::string& wanted,
                           bool givenNow, const std::function<std::string()>& defaultMonitor);
+
+// Whether NAME can be a source's name: one with control characters is none, and would only
+// garble the messages that name it.
+bool isSourceName(std::string_view name);
 
 // The sources as --list-devices prints them: a name and its description a line, aligned.
 std::string listSources(std::span<const SoundSource> sources);

@@ -97,5 +97,18 @@ TEST(ReadingUserSchemes, SkipsCommentsAndNamesTheBadLine) {
     EXPECT_THROW(readUserSchemes(colours, folder / "missing.txt"), OptionError);
 }
 
+// A device that never ends or a file far too large is refused after its first 64 KB, not read
+// into memory to its end.
+TEST(ReadingUserSchemes, StopsAtSixtyFourKilobytes) {
+    drawing::CustomColours colours;
+    try {
+        readUserSchemes(colours, "/dev/zero");
+        FAIL();
+    } catch (const OptionError& error) {
+        EXPECT_NE(std::string(error.what()).find("larger than 64 KB"), std::string::npos)
+            << error.what();
+    }
+}
+
 }  // namespace
 }  // namespace orv::command_line

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -197,6 +198,72 @@ TEST_F(LiveProgram, KeysAndClicksChangeTheStyleAndSchemeAndAreRemembered) {
               "[picture]\nstyle = 0\nscheme = 3\nnot a setting\n");
 }
 
+// xdotool commands pressing KEY in WINDOW COUNT times, a hundred to a command.
+std::vector<std::string> presses(const std::string& key, int count) {
+    std::vector<std::string> commands;
+    for (int sent = 0; sent < count; sent += 100) {
+        std::string command = "key --window WINDOW --delay 0";
+        for (int i = sent; i < std::min(count, sent + 100); ++i) command += " " + key;
+        commands.push_back(command);
+    }
+    return commands;
+}
+
+struct Storm {
+    const char* name;
+    std::vector<std::string> xdotool;  // WINDOW stands for the window's id
+    int style;                         // the title's style once it has passed
+    int savedWidth, savedHeight;       // the window size saved at the end
+};
+
+const Storm kStorms[] = {
+    {"keys", presses("Right", 2001), 1, 520, 520},
+    {"clicks",
+     {"mousemove --window WINDOW 260 260", "click --repeat 1001 --delay 0 1"},
+     1,
+     520,
+     520},
+    {"sizes",
+     {"windowsize WINDOW 1 1", "windowsize WINDOW 300 300", "windowsize WINDOW 2000 1500",
+      "windowsize WINDOW 8000 8000"},
+     0,
+     1280,
+     1024},  // the test display's size
+    {"full_screen", presses("f", 200), 0, 520, 520},
+};
+
+class LiveStorm : public LiveProgram, public ::testing::WithParamInterface<Storm> {};
+
+// However much comes at once, every block is drawn, the window ends up as asked and the size
+// saved is one the screen holds.
+TEST_P(LiveStorm, LeavesEveryBlockDrawnAndTheWindowAsAsked) {
+    const Storm& storm = GetParam();
+    writeSettings("[window]\nwidth = 520\nheight = 520\n");
+    const auto player = play(128);
+    const auto program = start({"--stats"});
+    const XScreen::WindowId window = windowOf(*program);
+    ASSERT_NE(window, 0u);
+    for (std::string command : storm.xdotool) {
+        if (const std::size_t at = command.find("WINDOW"); at != std::string::npos) {
+            command.replace(at, 6, std::to_string(window));
+        }
+        ASSERT_EQ(std::system(("xdotool " + command).c_str()), 0) << command;
+    }
+    const std::string title = "Orvanta 2 — " + std::string(drawing::styleNames()[storm.style]);
+    EXPECT_TRUE(waitFor(60s, [&] { return screen.title(window).starts_with(title + " — "); }))
+        << screen.title(window);
+    program->terminate();
+    ASSERT_EQ(program->waitForExit(60s), 0) << program->errors();
+    EXPECT_NE(program->output().find(" 0 dropped by the window"), std::string::npos)
+        << program->output();
+    const std::string size = "width = " + std::to_string(storm.savedWidth) +
+                             "\nheight = " + std::to_string(storm.savedHeight) + "\n";
+    EXPECT_NE(fileText(settingsFile()).find(size), std::string::npos) << fileText(settingsFile());
+}
+
+INSTANTIATE_TEST_SUITE_P(Storms, LiveStorm, ::testing::ValuesIn(kStorms),
+                         [](const auto& storm) { return std::string(storm.param.name); });
+
 struct Failure {
     const char* name;
     std::vector<std::string> arguments;
@@ -221,6 +288,11 @@ const Failure kFailures[] = {
      {{"DISPLAY", std::nullopt}, {"WAYLAND_DISPLAY", std::nullopt}},
      1,
      {"cannot open a window", "DISPLAY"}},
+    {"a device name with control characters",
+     {"--device", "a\x1b[2Jb"},
+     {},
+     2,
+     {"--device: a source's name has no control characters"}},
     {"listing the devices", {"--list-devices"}, {}, 0, {"orvanta.monitor", "Monitor of Orvanta"}},
     {"an unknown option", {"--frobnicate"}, {}, 2, {"--frobnicate", "--help"}},
 };
