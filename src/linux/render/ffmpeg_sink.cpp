@@ -20,7 +20,7 @@ static_assert(std::endian::native == std::endian::little, "the sound goes to ffm
 // Encoders and muxers by kind. H.264 "veryfast" at quality 20: several times real time on two
 // cores, with the pane's thin lines still clean. A fixed thread count, and bit-exact flags that
 // leave out version strings and random ids, make every run's file the same bytes.
-std::vector<std::string> encoding(OutputKind kind) {
+std::vector<std::string> encoding(OutputKind kind, bool alpha) {
     const std::vector<std::string> h264 = {"-c:v", "libx264",  "-preset", "veryfast", "-crf",
                                            "20",   "-pix_fmt", "yuv420p", "-threads", "2"};
     std::vector<std::string> args;
@@ -34,10 +34,22 @@ std::vector<std::string> encoding(OutputKind kind) {
             args.insert(args.end(), {"-c:a", "flac", "-f", "matroska"});
             break;
         case OutputKind::Webm:
-            args = {"-c:v", "libvpx-vp9", "-deadline", "realtime", "-cpu-used",
-                    "8",    "-row-mt",    "1",         "-b:v",     "0",
-                    "-crf", "32",         "-pix_fmt",  "yuv420p",  "-threads",
-                    "2",    "-c:a",       "libopus",   "-f",       "webm"};
+            args = {"-c:v",      "libvpx-vp9",
+                    "-deadline", "realtime",
+                    "-cpu-used", "8",
+                    "-row-mt",   "1",
+                    "-b:v",      "0",
+                    "-crf",      "32",
+                    "-pix_fmt",  alpha ? "yuva420p" : "yuv420p",
+                    "-threads",  "2",
+                    "-c:a",      "libopus",
+                    "-f",        "webm"};
+            break;
+        case OutputKind::Mov:
+            args = {"-c:v", "prores_ks", "-profile:v",
+                    "4444", "-pix_fmt",  alpha ? "yuva444p10le" : "yuv444p10le",
+                    "-c:a", "pcm_s16le", "-f",
+                    "mov"};
             break;
         default:
             args = {"-filter_complex", std::string(kGifPalettes), "-loop", "0", "-f", "gif"};
@@ -53,8 +65,9 @@ std::vector<std::string> ffmpegArguments(const FfmpegJob& job, const std::filesy
         "-hide_banner", "-loglevel", "error", "-nostats", "-nostdin", "-y",
         // Everything about the raw inputs is given: ffmpeg must not wait for seconds of one
         // before it reads the other.
-        "-probesize", "32", "-analyzeduration", "0", "-f", "rawvideo", "-pix_fmt", "rgb24",
-        "-video_size", std::to_string(job.width) + "x" + std::to_string(job.height), "-framerate",
+        "-probesize", "32", "-analyzeduration", "0", "-f", "rawvideo", "-pix_fmt",
+        job.alpha ? "rgba" : "rgb24", "-video_size",
+        std::to_string(job.width) + "x" + std::to_string(job.height), "-framerate",
         std::to_string(job.rate.frames) + "/" + std::to_string(job.rate.seconds), "-i", "pipe:0"};
     if (job.kind != OutputKind::Gif) {
         args.insert(args.end(),
@@ -62,7 +75,7 @@ std::vector<std::string> ffmpegArguments(const FfmpegJob& job, const std::filesy
                      std::to_string(job.sound.rate), "-ac", std::to_string(job.sound.channels),
                      "-i", "pipe:3", "-map", "0:v", "-map", "1:a"});
     }
-    const std::vector<std::string> codecs = encoding(job.kind);
+    const std::vector<std::string> codecs = encoding(job.kind, job.alpha);
     args.insert(args.end(), codecs.begin(), codecs.end());
     args.insert(args.end(), {"-map_metadata", "-1", "-fflags", "+bitexact", "-flags:v", "+bitexact",
                              "-flags:a", "+bitexact", file.string()});

@@ -28,6 +28,7 @@ struct FfmpegJob {
     FrameRate rate;
     int width;
     int height;
+    bool alpha;  // RGBA frames, kept transparent where the format can
     bool overwrite;
 };
 

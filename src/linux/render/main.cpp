@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/pixels/colour.h"
+#include "linux/command_line/colour_text.h"
 #include "linux/command_line/command_line.h"
 #include "linux/command_line/draw_options.h"
 #include "linux/command_line/option_error.h"
@@ -67,9 +69,18 @@ int run(int argc, char** argv) {
         ->required();
     app.add_option("OUTPUT", job.output, "output file, numbered name or - (see below)")->required();
     command_line::DrawOptions drawOptions(app);
-    app.add_option("--scale", job.scale, "make every pixel an N x N square")
-        ->check(CLI::Range(1, 16))
+    app.add_option("--scale", job.scale,
+                   "make every pixel an N x N square (with --size: the largest that fits)")
+        ->check(CLI::Range(1, render::kLargestScale))
         ->capture_default_str();
+    std::string size;
+    std::string backdrop;
+    app.add_option("--size", size, "the whole frame, WIDTHxHEIGHT, the pane centred in it");
+    app.add_option("--backdrop", backdrop,
+                   "around the pane: a colour #RRGGBB or a picture (PNG, JPEG), scaled to cover "
+                   "(default #000000)");
+    app.add_flag("--transparent", job.backdrop.transparent,
+                 "the pane's background and the backdrop see-through (PNG, WebM, MOV, raw RGBA)");
     app.add_option("--from", from, "start this far into the sound: seconds or [[HH:]MM:]SS[.frac]");
     app.add_option("--to", to, "stop this far into the sound: seconds or [[HH:]MM:]SS[.frac]");
     std::string fps;
@@ -94,6 +105,29 @@ int run(int argc, char** argv) {
                 "--fps: '" + fps + "' is not a frame rate (1 to 240, as 30 or 30000/1001)");
         }
         job.rate = *rate;
+    }
+    if (!size.empty()) {
+        job.size = render::parseFrameSize(size);
+        if (!job.size) {
+            throw command_line::OptionError("--size: '" + size +
+                                            "' is not a frame size (WIDTHxHEIGHT, 16 to 8192)");
+        }
+    }
+    job.scaleGiven = app.count("--scale") > 0;
+    if (!backdrop.empty()) {
+        if (job.backdrop.transparent) {
+            throw command_line::OptionError("--backdrop: a transparent frame has none");
+        }
+        if (backdrop.front() == '#') {
+            const std::optional<drawing::Colour> colour = command_line::parseColour(backdrop);
+            if (!colour) {
+                throw command_line::OptionError("--backdrop: '" + backdrop +
+                                                "' is not a colour (write it as #RRGGBB)");
+            }
+            job.backdrop.colour = pixels::swapRedBlue(*colour);
+        } else {
+            job.backdrop.image = backdrop;
+        }
     }
     job.input = input;
     job.range = {start, end};

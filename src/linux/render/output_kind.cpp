@@ -13,30 +13,36 @@
 namespace orv::render {
 namespace {
 
-constexpr std::array<std::pair<std::string_view, OutputKind>, 5> kExtensions = {{
+constexpr std::array<std::pair<std::string_view, OutputKind>, 6> kExtensions = {{
     {".png", OutputKind::Png},
     {".gif", OutputKind::Gif},
     {".mp4", OutputKind::Mp4},
     {".webm", OutputKind::Webm},
     {".mkv", OutputKind::Mkv},
+    {".mov", OutputKind::Mov},
 }};
 
-// The largest frame each kind takes: H.264 and VP9 at level 5.1 (4096 x 2304 and 4096 x 2176
-// at most), GIF by its 16-bit sizes, and for pictures what keeps a few frames in memory within
-// budget.
-struct FrameLimit {
+// What each kind's format takes: the largest frame (H.264 and VP9 at level 5.1, 4096 x 2304
+// and 4096 x 2176 at most; GIF by its 16-bit sizes; for pictures what keeps a few frames in
+// memory within budget), whether its 4:2:0 colour needs even sides, and transparency.
+struct FormatLimits {
     OutputKind kind;
     std::string_view format;
     std::int64_t pixels;
     int side;
+    bool evenSides;
+    bool alpha;
 };
-constexpr std::array<FrameLimit, 6> kFrameLimits = {{
-    {OutputKind::Mp4, "H.264", 36864LL * 256, 8192},
-    {OutputKind::Mkv, "H.264", 36864LL * 256, 8192},
-    {OutputKind::Webm, "VP9", 8912896, 8384},
-    {OutputKind::Gif, "GIF", 4096LL * 4096, 65535},
-    {OutputKind::Png, "PNG", 8192LL * 8192, 16384},
-    {OutputKind::PngSequence, "PNG", 8192LL * 8192, 16384},
+constexpr std::array<FormatLimits, 9> kFormatLimits = {{
+    {OutputKind::Mp4, "H.264", 36864LL * 256, 8192, true, false},
+    {OutputKind::Mkv, "H.264", 36864LL * 256, 8192, true, false},
+    {OutputKind::Webm, "VP9", 8912896, 8384, true, true},
+    {OutputKind::Mov, "ProRes", 8192LL * 8192, 8192, true, true},
+    {OutputKind::Gif, "GIF", 4096LL * 4096, 65535, false, false},
+    {OutputKind::Png, "PNG", 8192LL * 8192, 16384, false, true},
+    {OutputKind::PngSequence, "PNG", 8192LL * 8192, 16384, false, true},
+    {OutputKind::Raw, "raw RGB", 8192LL * 8192, 16384, false, true},
+    {OutputKind::Null, "nothing", 8192LL * 8192, 16384, false, true},
 }};
 
 std::string lowered(std::string text) {
@@ -58,7 +64,7 @@ OutputKind outputKind(std::string_view name) {
         throw command_line::OptionError(
             std::string(name) +
             ": unknown kind of output (name it .png, .gif, .mp4, .webm, "
-            ".mkv, frame%05d.png, or - for raw RGB)");
+            ".mkv, .mov, frame%05d.png, or - for raw RGB)");
     }
     if (found->second == OutputKind::Png && NumberedName::looksNumbered(name)) {
         return OutputKind::PngSequence;
@@ -66,18 +72,27 @@ OutputKind outputKind(std::string_view name) {
     return found->second;
 }
 
-void checkFrameSize(OutputKind kind, std::string_view name, int width, int height) {
+void checkFrames(OutputKind kind, std::string_view name, int width, int height, bool alpha) {
     const auto* limit =
-        std::find_if(kFrameLimits.begin(), kFrameLimits.end(),
-                     [kind](const FrameLimit& entry) { return entry.kind == kind; });
-    if (limit == kFrameLimits.end()) return;
+        std::find_if(kFormatLimits.begin(), kFormatLimits.end(),
+                     [kind](const FormatLimits& entry) { return entry.kind == kind; });
+    const std::string format(limit->format);
+    const std::string named = std::string(name) + ": ";
+    if (alpha && !limit->alpha) {
+        throw command_line::OptionError(named + format +
+                                        " has no transparency (write .webm, .mov or .png)");
+    }
+    const std::string size = std::to_string(width) + "x" + std::to_string(height);
+    if (limit->evenSides && (width % 2 != 0 || height % 2 != 0)) {
+        throw command_line::OptionError(named + format +
+                                        " takes only even widths and heights, not " + size);
+    }
     const bool fits = static_cast<std::int64_t>(width) * height <= limit->pixels &&
                       width <= limit->side && height <= limit->side;
     if (fits) return;
-    throw command_line::OptionError(
-        std::string(name) + ": " + std::to_string(width) + "x" + std::to_string(height) +
-        " frames are larger than " + std::string(limit->format) + " takes (at most " +
-        std::to_string(limit->pixels) + " pixels); use a smaller --scale");
+    throw command_line::OptionError(named + size + " frames are larger than " + format +
+                                    " takes (at most " + std::to_string(limit->pixels) +
+                                    " pixels); use a smaller --scale or --size");
 }
 
 bool NumberedName::looksNumbered(std::string_view name) {

@@ -13,6 +13,7 @@ enum class OutputKind {
     Mp4,          // video.mp4, .webm, .mkv: one frame a block, with the source's sound
     Webm,
     Mkv,
+    Mov,   // video.mov: ProRes 4444, which keeps a transparent background
     Raw,   // "-": 8-bit RGB frames to standard output
     Null,  // "/dev/null": every block drawn, nothing written (for timing)
 };
@@ -21,8 +22,8 @@ enum class OutputKind {
 OutputKind outputKind(std::string_view name);
 
 // Throws OptionError when the kind's format (or, for pictures, a sane memory budget) cannot
-// take frames of width x height.
-void checkFrameSize(OutputKind kind, std::string_view name, int width, int height);
+// take frames of width x height, or transparent ones when `alpha`.
+void checkFrames(OutputKind kind, std::string_view name, int width, int height, bool alpha);
 
 // A numbered name: the pattern's single %d (or %0Nd, N up to 9) replaced by the number.
 class NumberedName {

@@ -42,15 +42,16 @@ struct PngWrite {
 
 }  // namespace
 
-void encodePng(std::span<const std::uint8_t> rgb, int width, int height, PngEffort effort,
-               std::vector<std::uint8_t>& out) {
+void encodePng(std::span<const std::uint8_t> pixels, int width, int height, bool alpha,
+               PngEffort effort, std::vector<std::uint8_t>& out) {
     out.clear();
     PngWrite write;
     // libpng leaves by longjmp on an error; in memory only a lack of memory can cause one.
     if (setjmp(png_jmpbuf(write.png)) != 0) throw OutputError("PNG encoding failed");
     png_set_write_fn(write.png, &out, append, flushNothing);
     png_set_IHDR(write.png, write.info, static_cast<png_uint_32>(width),
-                 static_cast<png_uint_32>(height), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 static_cast<png_uint_32>(height), 8,
+                 alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     if (effort == PngEffort::Fast) {
         // The pane is mostly runs of one colour: the Sub filter turns them into zeros, which
@@ -62,11 +63,11 @@ void encodePng(std::span<const std::uint8_t> rgb, int width, int height, PngEffo
         png_set_compression_level(write.png, 9);
     }
     png_write_info(write.png, write.info);
-    const auto stride = static_cast<std::size_t>(width) * 3;
+    const auto stride = static_cast<std::size_t>(width) * (alpha ? 4 : 3);
     for (int y = 0; y < height; ++y) {
         // libpng takes rows as non-const but does not change them.
         png_write_row(write.png,
-                      const_cast<png_bytep>(rgb.data() + static_cast<std::size_t>(y) * stride));
+                      const_cast<png_bytep>(pixels.data() + static_cast<std::size_t>(y) * stride));
     }
     png_write_end(write.png, nullptr);
 }

@@ -15,8 +15,8 @@ constexpr std::size_t kMemoryBudget = 128U << 20U;
 }  // namespace
 
 PngPictureSink::PngPictureSink(const std::filesystem::path& target, int width, int height,
-                               bool overwrite)
-    : file_(target, overwrite), width_(width), height_(height) {}
+                               bool alpha, bool overwrite)
+    : file_(target, overwrite), width_(width), height_(height), alpha_(alpha) {}
 
 void PngPictureSink::write(std::span<const std::uint8_t> rgb) {
     last_.assign(rgb.begin(), rgb.end());
@@ -24,21 +24,25 @@ void PngPictureSink::write(std::span<const std::uint8_t> rgb) {
 
 void PngPictureSink::finish() {
     std::vector<std::uint8_t> png;
-    encodePng(last_, width_, height_, PngEffort::Small, png);
+    encodePng(last_, width_, height_, alpha_, PngEffort::Small, png);
     writeFile(file_.temporary(), file_.target(), png);
     file_.commit();
 }
 
-PngSequenceSink::PngSequenceSink(NumberedName names, int width, int height, bool overwrite,
-                                 std::optional<std::int64_t> frames)
-    : names_(std::move(names)), width_(width), height_(height), overwrite_(overwrite) {
+PngSequenceSink::PngSequenceSink(NumberedName names, int width, int height, bool alpha,
+                                 bool overwrite, std::optional<std::int64_t> frames)
+    : names_(std::move(names)),
+      width_(width),
+      height_(height),
+      alpha_(alpha),
+      overwrite_(overwrite) {
     checkWritable(names_(1), overwrite_);
     for (long number = 2; !overwrite_ && frames && number <= *frames; ++number) {
         if (std::filesystem::exists(names_(number))) {
             throw OutputError(names_(number) + ": exists already (--overwrite replaces it)");
         }
     }
-    const std::size_t frameBytes = static_cast<std::size_t>(width) * height * 3;
+    const std::size_t frameBytes = static_cast<std::size_t>(width) * height * (alpha ? 4 : 3);
     const std::size_t affordable = std::max<std::size_t>(kMemoryBudget / frameBytes / 2, 1);
     const auto threads = static_cast<unsigned>(
         std::min<std::size_t>(std::max(1U, std::thread::hardware_concurrency()), affordable));
@@ -87,7 +91,7 @@ void PngSequenceSink::work() {
         std::exception_ptr failure;
         try {
             StagedFile file(names_(frame->number), overwrite_);
-            encodePng(frame->rgb, width_, height_, PngEffort::Fast, png);
+            encodePng(frame->rgb, width_, height_, alpha_, PngEffort::Fast, png);
             writeFile(file.temporary(), file.target(), png);
             file.commit();
         } catch (...) {

@@ -19,7 +19,8 @@ namespace orv::render {
 // One PNG: the picture after the last block.
 class PngPictureSink final : public FrameSink {
   public:
-    PngPictureSink(const std::filesystem::path& target, int width, int height, bool overwrite);
+    PngPictureSink(const std::filesystem::path& target, int width, int height, bool alpha,
+                   bool overwrite);
     void write(std::span<const std::uint8_t> rgb) override;
     bool everyFrame() const override { return false; }
     void finish() override;
@@ -28,6 +29,7 @@ class PngPictureSink final : public FrameSink {
     StagedFile file_;
     int width_;
     int height_;
+    bool alpha_;
     std::vector<std::uint8_t> last_;
 };
 
@@ -38,7 +40,7 @@ class PngSequenceSink final : public FrameSink {
   public:
     // Throws OutputError when any of the `frames` names (when known) exists and may not be
     // overwritten, so that a run never stops midway over one.
-    PngSequenceSink(NumberedName names, int width, int height, bool overwrite,
+    PngSequenceSink(NumberedName names, int width, int height, bool alpha, bool overwrite,
                     std::optional<std::int64_t> frames);
     ~PngSequenceSink() override;
     PngSequenceSink(const PngSequenceSink&) = delete;
@@ -59,6 +61,7 @@ class PngSequenceSink final : public FrameSink {
     NumberedName names_;
     int width_;
     int height_;
+    bool alpha_;
     bool overwrite_;
     long written_ = 0;
     long committed_ = 0;

@@ -1,10 +1,15 @@
 #include "linux/render/render_job.h"
 
+#include <algorithm>
+#include <optional>
+#include <string>
 #include <system_error>
 
 #include "engine/drawing/block_drawing.h"
 #include "engine/drawing/pane_picture.h"
 #include "engine/drawing/raster_canvas.h"
+#include "engine/pixels/colour.h"
+#include "linux/command_line/option_error.h"
 #include "linux/render/ending_signals.h"
 #include "linux/render/ffmpeg_sink.h"
 #include "linux/render/frame_windows.h"
@@ -22,14 +27,16 @@ static_assert(std::is_same_v<blocks::Block, drawing::Block>,
 
 // The output the job's name asks for, for frames of width x height.
 std::unique_ptr<FrameSink> openOutput(const RenderJob& job, const sound_files::BlockReader& reader,
-                                      const FrameWindows& frames, int width, int height) {
+                                      const FrameWindows& frames, FrameSize size) {
     const OutputKind kind = outputKind(job.output);
-    checkFrameSize(kind, job.output, width, height);
+    const auto [width, height] = size;
+    const bool alpha = job.backdrop.transparent;
     switch (kind) {
         case OutputKind::Png:
-            return std::make_unique<PngPictureSink>(job.output, width, height, job.overwrite);
+            return std::make_unique<PngPictureSink>(job.output, width, height, alpha,
+                                                    job.overwrite);
         case OutputKind::PngSequence:
-            return std::make_unique<PngSequenceSink>(NumberedName(job.output), width, height,
+            return std::make_unique<PngSequenceSink>(NumberedName(job.output), width, height, alpha,
                                                      job.overwrite, frames.frameCount());
         case OutputKind::Raw:
             return std::make_unique<RawSink>();
@@ -42,8 +49,28 @@ std::unique_ptr<FrameSink> openOutput(const RenderJob& job, const sound_files::B
                                                           job.rate,
                                                           width,
                                                           height,
+                                                          alpha,
                                                           job.overwrite});
     }
+}
+
+// The scale asked for, or the largest at which the pane fits the frame. Throws OptionError when
+// it does not fit.
+int paneScale(const RenderJob& job, int pane) {
+    if (!job.size) return job.scale;
+    const int largest = std::min(largestScale(*job.size, pane), kLargestScale);
+    const std::string size =
+        std::to_string(job.size->width) + "x" + std::to_string(job.size->height);
+    if (largest == 0) {
+        throw command_line::OptionError("--size: " + size + " is smaller than the pane (" +
+                                        std::to_string(pane) + "x" + std::to_string(pane) + ")");
+    }
+    if (!job.scaleGiven) return largest;
+    if (job.scale > largest) {
+        throw command_line::OptionError("--scale: " + std::to_string(job.scale) +
+                                        " makes the pane larger than --size " + size);
+    }
+    return job.scale;
 }
 
 // Replacing the input with its own picture would lose it.
@@ -59,7 +86,17 @@ void warn(const RenderJob& job, std::ostream& messages, const std::string& text)
 }
 
 void drawAll(const RenderJob& job, std::ostream& messages) {
+    // What the output can take is known before a byte of the input is read.
+    drawing::RasterCanvas pane;
+    pane.setBackColour(job.drawing.background);
+    drawing::BlockDrawing drawing(pane, job.drawing.colours);
+    drawing::PanePicture picture(pane.width(), pane.height(), paneScale(job, pane.width()),
+                                 job.drawing.grid);
+    const FrameSize size = job.size.value_or(FrameSize{picture.width(), picture.height()});
+    checkFrames(outputKind(job.output), job.output, size.width, size.height,
+                job.backdrop.transparent);
     refuseTheInputAsOutput(job);
+
     sound_files::BlockReader reader(job.input, job.range, [] { return endingSignal() != 0; });
     const auto warnCutShort = [&] {
         warn(job, messages, "cut off inside its data; drawing what is there\n");
@@ -67,13 +104,18 @@ void drawAll(const RenderJob& job, std::ostream& messages) {
     const bool cutAtStart = reader.cutShort();
     if (cutAtStart) warnCutShort();
 
-    drawing::RasterCanvas pane;
-    pane.setBackColour(job.drawing.background);
-    drawing::BlockDrawing drawing(pane, job.drawing.colours);
-    drawing::PanePicture picture(pane.width(), pane.height(), job.scale, job.drawing.grid);
     FrameWindows frames(reader, job.rate);
-    const std::unique_ptr<FrameSink> sink =
-        openOutput(job, reader, frames, picture.width(), picture.height());
+    const std::unique_ptr<FrameSink> sink = openOutput(job, reader, frames, size);
+    // The picture alone is the frame unless the frame is larger or transparent.
+    std::optional<FrameLayout> layout;
+    if (job.size || job.backdrop.transparent) {
+        layout.emplace(size, picture.width(), picture.height(), job.backdrop,
+                       pixels::swapRedBlue(job.drawing.background));
+    }
+    const auto frame = [&] {
+        return layout ? layout->compose(picture.compose(pane.pixels()))
+                      : picture.composeRgb(pane.pixels());
+    };
     reader.tapSound([&sink](std::span<const float> sound) { sink->addSound(sound); });
 
     Progress progress(messages, frames.frameCount(), job.progress && !job.quiet);
@@ -82,11 +124,11 @@ void drawAll(const RenderJob& job, std::ostream& messages) {
     while (frames.next(block)) {
         stopIfSignalled();
         drawing.draw(block, job.drawing.settings);
-        if (sink->everyFrame()) sink->write(picture.composeRgb(pane.pixels()));
+        if (sink->everyFrame()) sink->write(frame());
         progress.advance(++drawn);
     }
     stopIfSignalled();  // a signal cuts a read short: what was read is not the sound
-    if (!sink->everyFrame()) sink->write(picture.composeRgb(pane.pixels()));
+    if (!sink->everyFrame()) sink->write(frame());
     progress.finish();
     sink->finish();
     if (!cutAtStart && reader.cutShort()) warnCutShort();

@@ -2,15 +2,19 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 
 #include "linux/command_line/draw_options.h"
+#include "linux/render/frame_layout.h"
 #include "linux/render/frame_rate.h"
 #include "linux/render/frame_sink.h"
 #include "linux/sound_files/block_reader.h"
 
 namespace orv::render {
+
+inline constexpr int kLargestScale = 16;
 
 struct RenderJob {
     std::filesystem::path input;
@@ -19,6 +23,9 @@ struct RenderJob {
     sound_files::TimeRange range;
     FrameRate rate = kBlockRate;
     int scale = 1;
+    bool scaleGiven = false;        // else the largest that fits `size`
+    std::optional<FrameSize> size;  // else the pane's picture's own
+    Backdrop backdrop;
     bool overwrite = false;
     bool quiet = false;
     bool progress = false;  // show the progress bar on `messages`

@@ -34,10 +34,10 @@ TEST_P(EncodingAPng, DecodesToTheSamePixelsAndTheSameBytesEachTime) {
     std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width * height * 3));
     for (std::size_t i = 0; i < rgb.size(); ++i) rgb[i] = static_cast<std::uint8_t>(i * 7 % 251);
     std::vector<std::uint8_t> png;
-    encodePng(rgb, width, height, effort, png);
+    encodePng(rgb, width, height, false, effort, png);
     EXPECT_EQ(decode(png, width, height), rgb);
     std::vector<std::uint8_t> again;
-    encodePng(rgb, width, height, effort, again);
+    encodePng(rgb, width, height, false, effort, again);
     EXPECT_EQ(again, png);
 }
 

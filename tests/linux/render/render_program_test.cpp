@@ -316,6 +316,14 @@ TEST(RefusingOptions, WithTheUsageStatus) {
           std::vector<std::string>{"--fps", "30/0", "a.wav", "b.png"},
           std::vector<std::string>{"--fps", "-30", "a.wav", "b.png"},
           std::vector<std::string>{"--fps", "1e2", "a.wav", "b.png"},
+          std::vector<std::string>{"--size", "100x100", "a.wav", "b.png"},
+          std::vector<std::string>{"--size", "1920", "a.wav", "b.png"},
+          std::vector<std::string>{"--size", "1281x720", "a.wav", "b.mp4"},
+          std::vector<std::string>{"--size", "1280x720", "--scale", "3", "a.wav", "b.png"},
+          std::vector<std::string>{"--transparent", "a.wav", "b.mp4"},
+          std::vector<std::string>{"--transparent", "a.wav", "b.gif"},
+          std::vector<std::string>{"--transparent", "--backdrop", "#000000", "a.wav", "b.png"},
+          std::vector<std::string>{"--backdrop", "#00000G", "a.wav", "b.png"},
           std::vector<std::string>{"a.wav"}}) {
         EXPECT_EQ(runProgram(renderer(args)).status, 2) << args.front();
     }
