@@ -25,14 +25,16 @@ namespace {
 constexpr const char* kFooter = R"(
 The sound is read as Orvanta 2 records its input: channels averaged to mono, resampled to
 11025 Hz, 8 bits, then cut into consecutive blocks of 256 samples from --from on. The last,
-partial block is filled up with silence and drawn too, so every sample is drawn. One frame a
-block: 11025/256 (about 43.07) frames a second. INPUT - is standard input (WAV or Ogg there;
-MP3 and FLAC only from files). Samples that are not numbers are drawn as silence.
+partial one is drawn too, so every sample is drawn: the last frame shows the last 256. One
+frame a block, 11025/256 (about 43.07) frames a second, unless --fps asks for another rate: each
+frame then shows the 256 samples that end at its time. INPUT - is standard input (WAV or Ogg
+there; MP3 and FLAC only from files). Samples that are not numbers are drawn as silence.
 
 Outputs, by name: NAME.png (the picture after the last block), NAME%05d.png (one picture a
-block, numbered from 1), NAME.gif, NAME.mp4 / .webm / .mkv (with the input's sound; through
-the ffmpeg program), - (raw 8-bit RGB frames to standard output, each WIDTHxHEIGHTx3 bytes),
-/dev/null (every block drawn, nothing written: for timing).
+block, numbered from 1), NAME.gif, NAME.mp4 / .webm / .mkv / .mov (with the input's sound;
+through the ffmpeg program; .mov is ProRes 4444), - (raw 8-bit RGB frames to standard output,
+each WIDTHxHEIGHTx3 bytes, x4 RGBA with --transparent), /dev/null (every frame drawn, nothing
+written: for timing). Transparency: PNG, WebM (VP9) and MOV.
 
 Examples:
   orvanta2-render song.flac song.mp4
@@ -40,6 +42,12 @@ Examples:
   orvanta2-render --from 30 --to 40 --grid voice.wav frames/f%05d.png
   orvanta2-render --scheme 11 --colours @my-colours.txt tone.wav tone.gif
   orvanta2-render song.mp3 - | ffplay -f rawvideo -pixel_format rgb24 -video_size 260x260 -
+  orvanta2-render --fps 30 --size 1920x1080 song.flac youtube.mp4
+  orvanta2-render --fps 30 --size 1080x1920 --backdrop cover.jpg song.flac story.mp4
+  orvanta2-render --fps 30 --size 1080x1080 --backdrop '#202040' song.flac square.mp4
+  orvanta2-render --fps 60 --size 3840x2160 song.flac uhd.mp4
+  orvanta2-render --fps 25 --size 1920x1080 --transparent song.flac overlay.mov
+  ffmpeg -i song.mp3 -f wav - | orvanta2-render - song.webm
 
 The ffmpeg program is looked for on PATH; it gets the sound through a pipe. Exit status: 0 when
 the output is written, 1 when the run fails, 2 for a command line that cannot be used, 128 + the
