@@ -20,11 +20,14 @@ static_assert(std::endian::native == std::endian::little, "the sound goes to ffm
 // Encoders and muxers by kind. H.264 "veryfast" at quality 20: several times real time on two
 // cores, with the pane's thin lines still clean. A fixed thread count, and bit-exact flags that
 // leave out version strings and random ids, make every run's file the same bytes.
-std::vector<std::string> encoding(OutputKind kind, bool alpha) {
-    const std::vector<std::string> h264 = {"-c:v", "libx264",  "-preset", "veryfast", "-crf",
-                                           "20",   "-pix_fmt", "yuv420p", "-threads", "2"};
+std::vector<std::string> encoding(const FfmpegJob& job) {
+    const std::string crf =
+        std::to_string(job.crf.value_or(job.kind == OutputKind::Webm ? 32 : 20));
+    const std::string preset = job.preset.empty() ? "veryfast" : job.preset;
+    const std::vector<std::string> h264 = {"-c:v", "libx264",  "-preset", preset,     "-crf",
+                                           crf,    "-pix_fmt", "yuv420p", "-threads", "2"};
     std::vector<std::string> args;
-    switch (kind) {
+    switch (job.kind) {
         case OutputKind::Mp4:
             args = h264;
             args.insert(args.end(), {"-c:a", "aac", "-b:a", "160k", "-f", "mp4"});
@@ -39,15 +42,15 @@ std::vector<std::string> encoding(OutputKind kind, bool alpha) {
                     "-cpu-used", "8",
                     "-row-mt",   "1",
                     "-b:v",      "0",
-                    "-crf",      "32",
-                    "-pix_fmt",  alpha ? "yuva420p" : "yuv420p",
+                    "-crf",      crf,
+                    "-pix_fmt",  job.alpha ? "yuva420p" : "yuv420p",
                     "-threads",  "2",
                     "-c:a",      "libopus",
                     "-f",        "webm"};
             break;
         case OutputKind::Mov:
             args = {"-c:v", "prores_ks", "-profile:v",
-                    "4444", "-pix_fmt",  alpha ? "yuva444p10le" : "yuv444p10le",
+                    "4444", "-pix_fmt",  job.alpha ? "yuva444p10le" : "yuv444p10le",
                     "-c:a", "pcm_s16le", "-f",
                     "mov"};
             break;
@@ -75,7 +78,7 @@ std::vector<std::string> ffmpegArguments(const FfmpegJob& job, const std::filesy
                      std::to_string(job.sound.rate), "-ac", std::to_string(job.sound.channels),
                      "-i", "pipe:3", "-map", "0:v", "-map", "1:a"});
     }
-    const std::vector<std::string> codecs = encoding(job.kind, job.alpha);
+    const std::vector<std::string> codecs = encoding(job);
     args.insert(args.end(), codecs.begin(), codecs.end());
     args.insert(args.end(), {"-map_metadata", "-1", "-fflags", "+bitexact", "-flags:v", "+bitexact",
                              "-flags:a", "+bitexact", file.string()});

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,8 @@ struct FfmpegJob {
     int width;
     int height;
     bool alpha;  // RGBA frames, kept transparent where the format can
+    std::optional<int> crf;
+    std::string preset;
     bool overwrite;
 };
 

@@ -4,6 +4,9 @@
 
 #include <CLI/CLI.hpp>
 
+#include <charconv>
+#include <cmath>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -62,6 +65,20 @@ double timeOption(std::string_view option, const std::string& text) {
     return *seconds;
 }
 
+// "mix", "left", "right" or a number from 1: the channel's index, nothing for the mean.
+std::optional<int> channelOption(const std::string& text) {
+    if (text == "mix") return std::nullopt;
+    if (text == "left") return 0;
+    if (text == "right") return 1;
+    int number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size() || number < 1 || number > 1024) {
+        throw orv::command_line::OptionError("--channel: '" + text +
+                                             "' is not a channel (left, right, 1 to 1024, mix)");
+    }
+    return number - 1;
+}
+
 int run(int argc, char** argv) {
     using namespace orv;
     CLI::App app("Draws a sound file the way Orvanta 2 draws its sound input.", "orvanta2-render");
@@ -95,6 +112,20 @@ int run(int argc, char** argv) {
     app.add_option("--fps", fps,
                    "frames a second: a number or a fraction such as 30000/1001 (default: one a "
                    "block, 11025/256)");
+    double gain = 0;
+    std::string channel = "mix";
+    app.add_option("--gain", gain, "draw the sound this many dB louder (or softer, below 0)")
+        ->check(CLI::Range(-60.0, 60.0));
+    app.add_flag("--normalize", job.normalize,
+                 "draw the sound's loudest sample at full scale (a first pass; files only)");
+    app.add_option("--channel", channel,
+                   "the channel drawn: left, right, a number from 1, or mix (their mean)")
+        ->capture_default_str();
+    app.add_option("--crf", job.crf, "the video's quality, lower is better (H.264: 20, VP9: 32)")
+        ->check(CLI::Range(0, 63));
+    app.add_option("--preset", job.preset, "x264's speed for MP4 and MKV (default veryfast)")
+        ->check(CLI::IsMember({"ultrafast", "superfast", "veryfast", "faster", "fast", "medium",
+                               "slow", "slower", "veryslow"}));
     app.add_flag("--overwrite", job.overwrite, "replace an existing output");
     app.add_flag("--quiet", job.quiet, "no progress bar and no warnings");
     if (const std::optional<int> status = command_line::parseCommandLine(app, argc, argv)) {
@@ -122,6 +153,12 @@ int run(int argc, char** argv) {
         }
     }
     job.scaleGiven = app.count("--scale") > 0;
+    job.drawn.channel = channelOption(channel);
+    job.drawn.gain = static_cast<float>(std::pow(10.0, gain / 20));
+    if (job.normalize && (input == "-" || !std::filesystem::is_regular_file(input))) {
+        throw command_line::OptionError(
+            "--normalize: reads the sound twice, so it takes a file, not standard input or a pipe");
+    }
     if (!backdrop.empty()) {
         if (job.backdrop.transparent) {
             throw command_line::OptionError("--backdrop: a transparent frame has none");

@@ -50,6 +50,8 @@ std::unique_ptr<FrameSink> openOutput(const RenderJob& job, const sound_files::B
                                                           width,
                                                           height,
                                                           alpha,
+                                                          job.crf,
+                                                          job.preset,
                                                           job.overwrite});
     }
 }
@@ -73,6 +75,16 @@ int paneScale(const RenderJob& job, int pane) {
     return job.scale;
 }
 
+// The frames to come, so that a run with the wrong size or rate is stopped before it is long.
+void describeFrames(std::ostream& messages, FrameSize size, FrameRate rate,
+                    std::optional<std::int64_t> count) {
+    messages << "orvanta2-render: " << size.width << "x" << size.height << ", "
+             << static_cast<double>(rate.frames) / static_cast<double>(rate.seconds)
+             << " frames a second";
+    if (count) messages << ", " << *count << " frames";
+    messages << '\n';
+}
+
 // Replacing the input with its own picture would lose it.
 void refuseTheInputAsOutput(const RenderJob& job) {
     std::error_code error;
@@ -93,11 +105,26 @@ void drawAll(const RenderJob& job, std::ostream& messages) {
     drawing::PanePicture picture(pane.width(), pane.height(), paneScale(job, pane.width()),
                                  job.drawing.grid);
     const FrameSize size = job.size.value_or(FrameSize{picture.width(), picture.height()});
-    checkFrames(outputKind(job.output), job.output, size.width, size.height,
-                job.backdrop.transparent);
+    const OutputKind kind = outputKind(job.output);
+    checkFrames(kind, job.output, size.width, size.height, job.backdrop.transparent);
+    const bool encoded =
+        kind == OutputKind::Mp4 || kind == OutputKind::Mkv || kind == OutputKind::Webm;
+    if ((job.crf || !job.preset.empty()) && !encoded) {
+        throw command_line::OptionError(job.output +
+                                        ": --crf and --preset are for MP4, MKV and WebM");
+    }
+    if (!job.preset.empty() && kind == OutputKind::Webm) {
+        throw command_line::OptionError(job.output + ": --preset is x264's, for MP4 and MKV");
+    }
     refuseTheInputAsOutput(job);
 
-    sound_files::BlockReader reader(job.input, job.range, [] { return endingSignal() != 0; });
+    sound_files::DrawnSound drawnSound = job.drawn;
+    if (job.normalize) {
+        const float peak = sound_files::peakLevel(job.input, job.range, {drawnSound.channel, 1});
+        if (peak > 0) drawnSound.gain /= peak;
+    }
+    sound_files::BlockReader reader(
+        job.input, job.range, [] { return endingSignal() != 0; }, drawnSound);
     const auto warnCutShort = [&] {
         warn(job, messages, "cut off inside its data; drawing what is there\n");
     };
@@ -118,6 +145,7 @@ void drawAll(const RenderJob& job, std::ostream& messages) {
     };
     reader.tapSound([&sink](std::span<const float> sound) { sink->addSound(sound); });
 
+    if (!job.quiet) describeFrames(messages, size, job.rate, frames.frameCount());
     Progress progress(messages, frames.frameCount(), job.progress && !job.quiet);
     blocks::Block block{};
     std::int64_t drawn = 0;

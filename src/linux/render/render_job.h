@@ -26,6 +26,10 @@ struct RenderJob {
     bool scaleGiven = false;        // else the largest that fits `size`
     std::optional<FrameSize> size;  // else the pane's picture's own
     Backdrop backdrop;
+    sound_files::DrawnSound drawn;
+    bool normalize = false;  // the drawn sound's peak made full scale, before `drawn.gain`
+    std::optional<int> crf;  // the video encoder's quality, else its default here
+    std::string preset;      // x264's, else veryfast
     bool overwrite = false;
     bool quiet = false;
     bool progress = false;  // show the progress bar on `messages`

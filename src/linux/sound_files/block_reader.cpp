@@ -21,14 +21,66 @@ std::string lasting(std::int64_t frames, int rate) {
 
 }  // namespace
 
+std::size_t mixDown(std::span<const float> frames, int channels, const DrawnSound& drawn,
+                    std::span<float> mono) {
+    const auto width = static_cast<std::size_t>(channels);
+    std::size_t count = std::min(frames.size() / width, mono.size());
+    if (drawn.channel) {
+        for (std::size_t frame = 0; frame < count; ++frame) {
+            mono[frame] = frames[frame * width + static_cast<std::size_t>(*drawn.channel)];
+        }
+    } else {
+        count = blocks::averageChannels(frames, channels, mono);
+    }
+    if (drawn.gain != 1) {
+        for (std::size_t frame = 0; frame < count; ++frame) mono[frame] *= drawn.gain;
+    }
+    return count;
+}
+
+float peakLevel(const std::filesystem::path& file, const TimeRange& range,
+                const DrawnSound& drawn) {
+    if (!std::filesystem::is_regular_file(file)) {
+        throw SoundError(file.string() +
+                         ": --normalize reads the sound twice, and only a file can be");
+    }
+    SoundFile sound(file);
+    const std::int64_t first = std::max<std::int64_t>(frameAt(range.from, sound.rate()), 0);
+    std::int64_t left = *sound.frames() - first;
+    if (range.to) left = std::min(left, frameAt(*range.to, sound.rate()) - first);
+    sound.seek(first);
+    std::vector<float> frames(kChunkFrames * static_cast<std::size_t>(sound.channels()));
+    std::vector<float> mono(kChunkFrames);
+    float peak = 0;
+    while (left > 0) {
+        const auto wanted = static_cast<std::size_t>(std::min<std::int64_t>(left, kChunkFrames));
+        const std::size_t got =
+            sound.read({frames.data(), wanted * static_cast<std::size_t>(sound.channels())});
+        if (got == 0) break;
+        left -= static_cast<std::int64_t>(got);
+        const std::size_t count =
+            mixDown({frames.data(), got * static_cast<std::size_t>(sound.channels())},
+                    sound.channels(), drawn, mono);
+        for (std::size_t i = 0; i < count; ++i) {
+            if (std::isfinite(mono[i])) peak = std::max(peak, std::abs(mono[i]));
+        }
+    }
+    return peak;
+}
+
 BlockReader::BlockReader(const std::filesystem::path& file, const TimeRange& range,
-                         StopRequested stopRequested)
+                         StopRequested stopRequested, DrawnSound drawn)
     : name_(file),
       file_(file, std::move(stopRequested)),
       resampler_(file_.rate(), blocks::kSampleRate, kChunkFrames),
       cutter_(kChunkFrames * blocks::kSampleRate / static_cast<std::size_t>(file_.rate()) + 4096),
       frames_(kChunkFrames * static_cast<std::size_t>(file_.channels())),
-      mono_(kChunkFrames) {
+      mono_(kChunkFrames),
+      drawn_(drawn) {
+    if (drawn_.channel && *drawn_.channel >= file_.channels()) {
+        throw SoundError(file.string() + ": has " + std::to_string(file_.channels()) +
+                         " channels, so no channel " + std::to_string(*drawn_.channel + 1));
+    }
     const std::int64_t first = std::max<std::int64_t>(frameAt(range.from, file_.rate()), 0);
     std::optional<std::int64_t> last = file_.frames();
     if (range.to) last = std::min(last.value_or(INT64_MAX), frameAt(*range.to, file_.rate()));
@@ -103,7 +155,7 @@ bool BlockReader::refill() {
     const std::span<float> samples(frames_.data(), got * width);
     silenceNonFinite(samples);
     if (tap_) tap_(samples);
-    const std::size_t count = blocks::averageChannels(samples, file_.channels(), mono_);
+    const std::size_t count = mixDown(samples, file_.channels(), drawn_, mono_);
     cutter_.append(resampler_.process({mono_.data(), count}));
     return true;
 }

@@ -19,6 +19,22 @@ struct TimeRange {
     std::optional<double> to;
 };
 
+// What of the sound is drawn: every channel averaged or one of them (0 the first, the left),
+// made louder or softer by a factor before the 8-bit step.
+struct DrawnSound {
+    std::optional<int> channel;
+    float gain = 1;
+};
+
+// The drawn channel, or the channels' mean, of interleaved frames into `mono`, with the gain;
+// the frames written.
+std::size_t mixDown(std::span<const float> frames, int channels, const DrawnSound& drawn,
+                    std::span<float> mono);
+
+// The loudest sample of the drawn sound over the range (full scale 1), read in a pass of its own
+// (for --normalize). Throws SoundError for a stream, which cannot be read twice.
+float peakLevel(const std::filesystem::path& file, const TimeRange& range, const DrawnSound& drawn);
+
 // A sound file read as the live program would have recorded it: channels averaged, resampled
 // to 11025 Hz, converted to 8 bits and cut into consecutive 256-sample blocks from the start
 // of the range. The last, partial block is filled up with silence. Streams the file: memory
@@ -28,7 +44,7 @@ class BlockReader {
     // Throws SoundError for a file that cannot be read or a range holding no samples. A stream
     // ends early once `stopRequested` says so.
     BlockReader(const std::filesystem::path& file, const TimeRange& range,
-                StopRequested stopRequested = {});
+                StopRequested stopRequested = {}, DrawnSound drawn = {});
 
     // Gets each chunk of the range's sound as it is read, before its blocks are handed out:
     // interleaved floats at the file's rate, samples that are not numbers made silent.
@@ -73,6 +89,7 @@ class BlockReader {
     std::vector<float> frames_;
     std::vector<float> mono_;
     SoundTap tap_;
+    DrawnSound drawn_;
     bool ended_ = false;
 };
 

@@ -68,7 +68,7 @@ TEST_P(TakingTheSoundItRead, IntoTheVideo) {
     const ProgramRun run = runProgram(renderer({input, (folder / "out.mp4").string()}));
     std::filesystem::current_path(before);
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "") << "no warning";
+    EXPECT_EQ(run.err.find("warning"), std::string::npos) << run.err;
     EXPECT_EQ(probe(folder / "out.mp4", "v", "nb_read_frames"), 87);
     EXPECT_NEAR(probe(folder / "out.mp4", "a", "duration"), 2.0, 0.03);
 }
@@ -114,7 +114,7 @@ TEST_P(EndingOnASignal, AtOnceAndCleanly) {
     ASSERT_TRUE(status) << "still running";
     EXPECT_LT(std::chrono::steady_clock::now() - sent, 1s);
     EXPECT_EQ(*status, 128 + GetParam());
-    EXPECT_EQ(program.errors(), "orvanta2-render: interrupted\n");
+    EXPECT_TRUE(program.errors().ends_with("\norvanta2-render: interrupted\n")) << program.errors();
     EXPECT_FALSE(leftTemporaryFiles(folder));
     EXPECT_FALSE(processUses(folder)) << "ffmpeg left running";
 }

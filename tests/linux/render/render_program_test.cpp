@@ -105,7 +105,8 @@ TEST_F(RenderingAWav, ToOnePngGivesTheEnginesLastPicture) {
     const ProgramRun run =
         render({(folder / "last.png").string(), "--style", "3", "--scheme", "8"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "") << "no terminal, no progress bar";
+    EXPECT_EQ(run.err, "orvanta2-render: 260x260, 43.0664 frames a second, 87 frames\n")
+        << "what is to come, and with no terminal no progress bar";
     EXPECT_EQ(decodePng(folder / "last.png"),
               engineFrames(sound, {3, 8, true, 1}, 1, false, 0).last);
 }
@@ -324,6 +325,13 @@ TEST(RefusingOptions, WithTheUsageStatus) {
           std::vector<std::string>{"--transparent", "a.wav", "b.gif"},
           std::vector<std::string>{"--transparent", "--backdrop", "#000000", "a.wav", "b.png"},
           std::vector<std::string>{"--backdrop", "#00000G", "a.wav", "b.png"},
+          std::vector<std::string>{"--gain", "61", "a.wav", "b.png"},
+          std::vector<std::string>{"--channel", "0", "a.wav", "b.png"},
+          std::vector<std::string>{"--channel", "middle", "a.wav", "b.png"},
+          std::vector<std::string>{"--crf", "64", "a.wav", "b.mp4"},
+          std::vector<std::string>{"--crf", "20", "a.wav", "b.gif"},
+          std::vector<std::string>{"--preset", "fastest", "a.wav", "b.mp4"},
+          std::vector<std::string>{"--normalize", "-", "b.png"},
           std::vector<std::string>{"a.wav"}}) {
         EXPECT_EQ(runProgram(renderer(args)).status, 2) << args.front();
     }

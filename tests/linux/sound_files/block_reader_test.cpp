@@ -87,6 +87,34 @@ TEST(ReadingChannels, AveragesThemBeforeResampling) {
     }
 }
 
+struct Drawn {
+    DrawnSound drawn;
+    std::uint8_t level;  // of every sample drawn
+    float peak;
+};
+
+class DrawingPartOfTheSound : public ::testing::TestWithParam<Drawn> {};
+
+// Left at 0.25, right at -0.5: a channel or their mean, with a gain, and the loudest sample of
+// what is drawn for --normalize.
+TEST_P(DrawingPartOfTheSound, ChannelAndGain) {
+    ScratchFolder folder;
+    std::vector<float> stereo;
+    for (int i = 0; i < 512; ++i) stereo.insert(stereo.end(), {0.25F, -0.5F});
+    testing::writeSound(folder / "two.wav", blocks::kSampleRate, 2, stereo);
+    BlockReader reader(folder / "two.wav", {}, {}, GetParam().drawn);
+    for (const blocks::Block& block : readAll(reader)) {
+        for (const std::uint8_t s : block) ASSERT_EQ(s, GetParam().level);
+    }
+    EXPECT_FLOAT_EQ(peakLevel(folder / "two.wav", {}, {GetParam().drawn.channel, 1}),
+                    GetParam().peak);
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, DrawingPartOfTheSound,
+                         ::testing::Values(Drawn{{}, 112, 0.125F}, Drawn{{0, 1}, 160, 0.25F},
+                                           Drawn{{1, 1}, 64, 0.5F}, Drawn{{{}, 4}, 64, 0.125F},
+                                           Drawn{{0, 8}, 255, 0.25F}));
+
 TEST(ReadingACutFile, ReadsWhatIsThereAndSaysSo) {
     ScratchFolder folder;
     testing::writeSound(folder / "whole.wav", blocks::kSampleRate, 1, ramp(4096));
