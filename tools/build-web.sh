@@ -7,6 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/install-deps.sh
+# The machine's node may not look in Debian's module folder, where the minifier's acorn is.
+export NODE_PATH=/usr/share/nodejs
 cmake_dir=build/web-cmake
 site=build/web
 emcmake cmake -S . -B "$cmake_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -14,5 +16,4 @@ emcmake cmake -S . -B "$cmake_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
 ninja -C "$cmake_dir" orvanta_web
 mkdir -p "$site"
 cp "$cmake_dir"/src/web/wasm/orvanta.js "$cmake_dir"/src/web/wasm/orvanta.wasm "$site"/
-cp src/web/page/* "$site"/
 echo "build-web: the site is in $site/"
