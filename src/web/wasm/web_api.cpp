@@ -61,7 +61,8 @@ EMSCRIPTEN_KEEPALIVE const std::uint32_t* orvPixels() {
     pane->rgba.resize(from.size());
     for (std::size_t i = 0; i < from.size(); ++i) {
         const std::uint32_t rgb = from[i];
-        pane->rgba[i] = 0xFF000000U | (rgb & 0xFF00U) | ((rgb >> 16) & 0xFFU) | ((rgb & 0xFFU) << 16);
+        pane->rgba[i] =
+            0xFF000000U | (rgb & 0xFF00U) | ((rgb >> 16) & 0xFFU) | ((rgb & 0xFFU) << 16);
     }
     return pane->rgba.data();
 }
