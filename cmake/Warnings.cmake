@@ -18,7 +18,7 @@ if(ORVANTA_SANITIZE AND NOT MSVC)
 endif()
 # The hardening Debian builds its packages with (dpkg-buildflags), for the optimised native
 # programs: fortified string functions, stack protection, a read-only relocation table.
-if(NOT WIN32 AND NOT MSVC)
+if(NOT WIN32 AND NOT MSVC AND NOT EMSCRIPTEN)
     add_compile_options($<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>
                         $<$<NOT:$<CONFIG:Debug>>:-fstack-protector-strong>)
     add_link_options($<$<NOT:$<CONFIG:Debug>>:LINKER:-z,relro,-z,now>)
