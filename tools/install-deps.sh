@@ -26,8 +26,8 @@ packages=(
     # live window and sound server; ffmpeg encodes their videos, cava is the live peer
     libsndfile1-dev libsoxr-dev libpng-dev libcli11-dev libinih-dev libsdl2-dev libpulse-dev
     ffmpeg cava
-    # the page: the engine in WebAssembly (emscripten minifies its loader with acorn), and its tests in headless Chromium
-    emscripten node-acorn chromium python3-websocket
+    # the page: the engine in WebAssembly (emscripten minifies its loader with acorn)
+    emscripten node-acorn
 )
 
 missing=()

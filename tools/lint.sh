@@ -42,6 +42,7 @@ declare -A may_include=(
     [linux/command_line]="engine/drawing $pixels"
     [linux/render]="engine/drawing engine/blocks $pixels linux/sound_files linux/command_line"
     [linux/live]="engine/drawing engine/blocks $pixels linux/command_line"
+    [web/wasm]="engine/drawing engine/blocks $pixels"
 )
 
 # Prints every include of a folder of src/ that its layer does not allow. The build's include
