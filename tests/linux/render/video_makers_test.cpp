@@ -53,7 +53,7 @@ TEST_P(RenderingAtARate, GivesItsFramesForTheSoundsLength) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rates, RenderingAtARate,
-                         ::testing::Values(Rate{"24", 48, "24/1"}, Rate{"29.97", 60, "2997/100"},
+                         ::testing::Values(Rate{"29.97", 60, "2997/100"},
                                            Rate{"30000/1001", 60, "30000/1001"}));
 
 class KeepingTransparency : public ::testing::TestWithParam<std::string> {};
