@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "driver/driver.h"
 
@@ -68,6 +70,13 @@ class ProgramSession : public ::testing::Test {
         ASSERT_TRUE(orv::testing::waitUntil([&] {
             return IsWindowEnabled(control(L"cmdStart")) && !IsWindowEnabled(control(L"cmdStop"));
         })) << "Stop did not end the capture";
+        // The buttons change before the loop draws its last block: wait until the pane holds
+        // still, so that what a test sees next is what the ended capture left.
+        Image before = pane();
+        ASSERT_TRUE(orv::testing::waitUntil(
+            [&] { return std::exchange(before, pane()).pixels == before.pixels; },
+            std::chrono::seconds(5), std::chrono::milliseconds(200)))
+            << "the pane did not settle after Stop";
     }
     // Right-presses the window's face (the title strip, no hot region) and returns the pop-up
     // menu once it shows; nullptr when none does.
