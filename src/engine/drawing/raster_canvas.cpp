@@ -161,7 +161,9 @@ class ThinLine {
 // and across the line those reach from the run's first pixel to its last. Steps with the same
 // span are painted together as one rectangle.
 void RasterCanvas::segment(Pixel from, Pixel to, std::uint32_t rgb) {
-    const bool alongX = std::llabs(to.x - from.x) >= std::llabs(to.y - from.y);
+    // A line at 45 degrees has the same pixels walked either way; walked down the rows, each
+    // step's span lies in one row of memory, which is faster to paint.
+    const bool alongX = std::llabs(to.x - from.x) > std::llabs(to.y - from.y);
     // m runs along the line's longer axis, n across it; the walk starts at the smaller m.
     std::int64_t m1 = alongX ? from.x : from.y;
     std::int64_t n1 = alongX ? from.y : from.x;
