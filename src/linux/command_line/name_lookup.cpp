@@ -1,11 +1,12 @@
 #include "linux/command_line/name_lookup.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstddef>
 #include <numeric>
 #include <string>
 #include <vector>
+
+#include "linux/command_line/whole_number.h"
 
 namespace orv::command_line {
 namespace {
@@ -56,12 +57,7 @@ std::size_t editDistance(const std::u32string& a, const std::u32string& b) {
 }  // namespace
 
 std::optional<int> findEntry(std::string_view text, std::span<const std::string_view> names) {
-    int index = -1;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), index);
-    if (error == std::errc{} && end == text.data() + text.size()) {
-        if (index >= 0 && static_cast<std::size_t>(index) < names.size()) return index;
-        return std::nullopt;
-    }
+    if (const auto index = wholeNumberIn(text, 0, static_cast<int>(names.size()) - 1)) return index;
     const std::u32string wanted = foldedLetters(text);
     const auto found = std::find_if(names.begin(), names.end(), [&](std::string_view name) {
         return foldedLetters(name) == wanted;

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <charconv>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -22,6 +21,7 @@
 #include "engine/drawing/style_names.h"
 #include "linux/command_line/name_lookup.h"
 #include "linux/command_line/small_file.h"
+#include "linux/command_line/whole_number.h"
 #include "linux/live/source_choice.h"
 
 namespace orv::live {
@@ -61,14 +61,9 @@ struct Reading {
 };
 
 bool readInt(std::string_view text, int lowest, int highest, int& into) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < lowest ||
-        value > highest) {
-        return false;
-    }
-    into = value;
-    return true;
+    const std::optional<int> value = command_line::wholeNumberIn(text, lowest, highest);
+    if (value) into = *value;
+    return value.has_value();
 }
 
 bool readBool(std::string_view text, bool& into) {

@@ -1,8 +1,8 @@
 #include "linux/render/frame_layout.h"
 
 #include <algorithm>
-#include <charconv>
 
+#include "linux/command_line/whole_number.h"
 #include "linux/render/child_process.h"
 #include "linux/render/output_error.h"
 
@@ -11,14 +11,6 @@ namespace {
 
 constexpr int kSmallestSide = 16;
 constexpr int kLargestSide = 8192;
-
-std::optional<int> side(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    if (value < kSmallestSide || value > kLargestSide) return std::nullopt;
-    return value;
-}
 
 std::vector<std::uint8_t> pictureBackdrop(const std::filesystem::path& image, FrameSize frame,
                                           int channels) {
@@ -44,8 +36,10 @@ std::vector<std::uint8_t> pictureBackdrop(const std::filesystem::path& image, Fr
 std::optional<FrameSize> parseFrameSize(std::string_view text) {
     const std::size_t cross = text.find('x');
     if (cross == std::string_view::npos) return std::nullopt;
-    const std::optional<int> width = side(text.substr(0, cross));
-    const std::optional<int> height = side(text.substr(cross + 1));
+    const std::optional<int> width =
+        command_line::wholeNumberIn(text.substr(0, cross), kSmallestSide, kLargestSide);
+    const std::optional<int> height =
+        command_line::wholeNumberIn(text.substr(cross + 1), kSmallestSide, kLargestSide);
     if (!width || !height) return std::nullopt;
     return FrameSize{*width, *height};
 }

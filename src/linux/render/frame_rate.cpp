@@ -1,9 +1,10 @@
 #include "linux/render/frame_rate.h"
 
-#include <charconv>
 #include <cmath>
 #include <numeric>
 #include <string>
+
+#include "linux/command_line/whole_number.h"
 
 namespace orv::render {
 namespace {
@@ -11,13 +12,6 @@ namespace {
 constexpr double kSlowest = 1;
 constexpr double kFastest = 240;
 constexpr std::int64_t kLargestTerm = 1'000'000;  // keeps frame times within 64 bits
-
-std::optional<std::int64_t> wholeNumber(std::string_view text) {
-    std::int64_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value <= 0) return std::nullopt;
-    return value;
-}
 
 // Digits with at most one point, no sign, no exponent: what people type for a rate.
 std::optional<double> decimal(std::string_view text) {
@@ -33,11 +27,10 @@ std::optional<double> decimal(std::string_view text) {
 std::optional<FrameRate> parseFrameRate(std::string_view text) {
     FrameRate rate;
     if (const std::size_t slash = text.find('/'); slash != std::string_view::npos) {
-        const auto frames = wholeNumber(text.substr(0, slash));
-        const auto seconds = wholeNumber(text.substr(slash + 1));
-        if (!frames || !seconds || *frames > kLargestTerm || *seconds > kLargestTerm) {
-            return std::nullopt;
-        }
+        const std::int64_t one = 1;
+        const auto frames = command_line::wholeNumberIn(text.substr(0, slash), one, kLargestTerm);
+        const auto seconds = command_line::wholeNumberIn(text.substr(slash + 1), one, kLargestTerm);
+        if (!frames || !seconds) return std::nullopt;
         rate = {*frames, *seconds};
     } else {
         const std::optional<double> value = decimal(text);

@@ -4,7 +4,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <iostream>
@@ -18,6 +17,7 @@
 #include "linux/command_line/draw_options.h"
 #include "linux/command_line/option_error.h"
 #include "linux/command_line/time_text.h"
+#include "linux/command_line/whole_number.h"
 #include "linux/render/ending_signals.h"
 #include "linux/render/frame_rate.h"
 #include "linux/render/output_error.h"
@@ -70,13 +70,12 @@ std::optional<int> channelOption(const std::string& text) {
     if (text == "mix") return std::nullopt;
     if (text == "left") return 0;
     if (text == "right") return 1;
-    int number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (error != std::errc() || end != text.data() + text.size() || number < 1 || number > 1024) {
+    const std::optional<int> number = orv::command_line::wholeNumberIn(text, 1, 1024);
+    if (!number) {
         throw orv::command_line::OptionError("--channel: '" + text +
                                              "' is not a channel (left, right, 1 to 1024, mix)");
     }
-    return number - 1;
+    return *number - 1;
 }
 
 int run(int argc, char** argv) {
