@@ -225,6 +225,9 @@ std::string keepAs(const std::filesystem::path& file, const std::filesystem::pat
         std::filesystem::remove(temporary, error);
         return failed;
     }
+    // When another copy has just kept the same file, the backup is already a name of it, and a
+    // rename between two names of one file does nothing and leaves the temporary name behind.
+    std::filesystem::remove(temporary, error);
     return {};
 }
 
