@@ -1,5 +1,6 @@
 #include "engine/drawing/block_drawing.h"
 
+#include <array>
 #include <utility>
 
 #include "engine/drawing/style_choice.h"
@@ -16,11 +17,23 @@ BlockDrawing::BlockDrawing(Canvas& pane, const CustomColours& colours)
     : pane_(pane), levels_(colours) {}
 
 void BlockDrawing::draw(const Block& block, const DrawSettings& settings) {
-    drawWith(block, [&settings] { return settings; });
+    // With the settings fixed for the block, a stroke the same level paints again later is
+    // left out: the rings of a loud block are drawn several times fewer.
+    DrawnOver drawnOver{};
+    if (strokeIsTheLevels(settings.style)) {
+        std::array<bool, 256> seen{};
+        for (int i = kSamplesDrawn - 1; i >= 0; --i) {
+            const std::uint8_t level = block[static_cast<std::size_t>(i)];
+            drawnOver[static_cast<std::size_t>(i)] = std::exchange(seen[level], true);
+        }
+    }
+    drawWith(
+        block, [&settings] { return settings; }, drawnOver);
 }
 
 void BlockDrawing::draw(const Block& block, const DrawSettingsSource& settings) {
-    drawWith(block, [&settings] { return settings.drawSettings(); });
+    drawWith(
+        block, [&settings] { return settings.drawSettings(); }, DrawnOver{});
 }
 
 void BlockDrawing::reportOverRange(std::function<void(int level)> report) {
@@ -28,7 +41,8 @@ void BlockDrawing::reportOverRange(std::function<void(int level)> report) {
 }
 
 template <typename Settings>
-void BlockDrawing::drawWith(const Block& block, const Settings& settingsNow) {
+void BlockDrawing::drawWith(const Block& block, const Settings& settingsNow,
+                            const DrawnOver& drawnOver) {
     if (settingsNow().clear) pane_.cls();
     StyleContext context{pane_, levels_, SweepColumn, 0};
     double angle = 0;
@@ -37,6 +51,7 @@ void BlockDrawing::drawWith(const Block& block, const Settings& settingsNow) {
         // The polar point turns by -0.05 a sample at half the level from the centre. The level's
         // own term is 3.14159, not pi, times 4: a whole number of turns less a hair per level.
         angle -= kAngleStep;
+        if (drawnOver[static_cast<std::size_t>(i)]) continue;
         const DrawSettings now = settingsNow();
         pane_.setDrawWidth(now.penWidth);
         context.scheme = now.scheme;

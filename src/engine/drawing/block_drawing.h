@@ -51,8 +51,10 @@ class BlockDrawing {
     std::int16_t SweepColumn = 0;
 
   private:
+    // The samples whose stroke a later one paints over wholly, left out.
+    using DrawnOver = std::array<bool, kSamplesDrawn>;
     template <typename Settings>
-    void drawWith(const Block& block, const Settings& settingsNow);
+    void drawWith(const Block& block, const Settings& settingsNow, const DrawnOver& drawnOver);
 
     Canvas& pane_;
     LevelColours levels_;

@@ -1,5 +1,6 @@
 #include "engine/drawing/styles.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -167,10 +168,17 @@ constexpr std::array<Style, kStyleCount> kStyles = {
     magicDots,  magicLines, ear,      verticalSine, scope,    scopeFilled, shine,
     millennium, sweep,      matrix,   threads};
 
+// The rings of "Басовик" and the squares of "Квадратик", both about the centre.
+constexpr std::array<int, 2> kLevelStrokes = {12, 13};
+
 }  // namespace
 
 const std::array<Style, kStyleCount>& styles() {
     return kStyles;
+}
+
+bool strokeIsTheLevels(int style) {
+    return std::find(kLevelStrokes.begin(), kLevelStrokes.end(), style) != kLevelStrokes.end();
 }
 
 }  // namespace orv::drawing

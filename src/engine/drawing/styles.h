@@ -36,4 +36,8 @@ using Style = void (*)(StyleContext& context, const Sample& sample);
 // The drawing of each entry of the style list, by index.
 const std::array<Style, kStyleCount>& styles();
 
+// Whether a style's stroke is fixed by the sample's level alone (wherever the pen is, whatever
+// came before): then a level drawn again later in a block paints over the earlier stroke wholly.
+bool strokeIsTheLevels(int style);
+
 }  // namespace orv::drawing
