@@ -24,6 +24,9 @@ const kTexts = {
         previousScheme: 'previous scheme',
         penKeys: 'pen width',
         clearKey: 'clear before blocks',
+        gridKey: 'grid',
+        pauseKey: 'pause',
+        fullScreenKey: 'full screen',
         helpKey: 'this help',
         back: 'back',
         clicks: 'Clicks: left/right style',
@@ -64,6 +67,9 @@ const kTexts = {
         previousScheme: 'предыдущая схема',
         penKeys: 'толщина пера',
         clearKey: 'очищать перед блоками',
+        gridKey: 'сетка',
+        pauseKey: 'пауза',
+        fullScreenKey: 'во весь экран',
         helpKey: 'эта справка',
         back: 'назад',
         clicks: 'Щелчки: левый/правый — стиль',
@@ -106,10 +112,10 @@ const kKeys = [
         help: 'penKeys',
         act: (code) => choose({penWidth: Number(code.slice(-1))})
     },
-    {codes: ['KeyG'], names: 'G', help: 'grid', act: () => choose({grid: !choices.grid})},
+    {codes: ['KeyG'], names: 'G', help: 'gridKey', act: () => choose({grid: !choices.grid})},
     {codes: ['KeyC'], names: 'C', help: 'clearKey', act: () => choose({clear: !choices.clear})},
-    {codes: ['Space', 'KeyP'], names: 'Space P', help: 'pause', act: () => setPaused(!paused)},
-    {codes: ['KeyF', 'F11'], names: 'F F11', help: 'fullScreen', act: () => toggleFullScreen()},
+    {codes: ['Space', 'KeyP'], names: 'Space P', help: 'pauseKey', act: () => setPaused(!paused)},
+    {codes: ['KeyF', 'F11'], names: 'F F11', help: 'fullScreenKey', act: () => toggleFullScreen()},
     {codes: ['KeyH', 'F1'], names: 'H F1', help: 'helpKey', act: () => showHelp(help.hidden)},
     {codes: ['Escape'], names: 'Escape', help: 'back', act: () => back()},
 ];
@@ -300,8 +306,12 @@ async function openContext() {
     forwarder.port.onmessage = (event) => takeChunk(event.data);
     forwarder.connect(context.destination);  // silence, but it keeps the node running
     if (context.state !== 'running') {
+        // A context may start a moment later by itself, or only after the user's gesture.
         say(texts.pressToStart);
-        const resume = () => context.resume().then(() => say(''));
+        context.onstatechange = () => {
+            if (context.state === 'running' && status.message === texts.pressToStart) say('');
+        };
+        const resume = () => context.resume();
         document.addEventListener('keydown', resume, {once: true});
         document.addEventListener('pointerdown', resume, {once: true});
     }
