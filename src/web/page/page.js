@@ -165,7 +165,8 @@ let styleCounter = 0;  // the pane's clicks step a counter of their own, as in t
 
 function choose(change) {
     Object.assign(choices, change);
-    localStorage.setItem('orvanta2', JSON.stringify(choices));
+    const {zoom, ...kept} = choices;  // a link's fixed scale is for that visit only
+    localStorage.setItem('orvanta2', JSON.stringify(kept));
     showChoices();
 }
 function selectStyle(style) {
@@ -323,7 +324,7 @@ function endedByUser() {
     say(texts.ended);
 }
 
-async function listen(stream) {
+function listen(stream) {
     sound.tracks = stream.getTracks();
     for (const track of sound.tracks) track.addEventListener('ended', endedByUser);
     sound.context.createMediaStreamSource(stream).connect(sound.forwarder);
@@ -341,7 +342,7 @@ async function listDevices() {
 async function openMicrophone() {
     const raw = {echoCancellation: false, noiseSuppression: false, autoGainControl: false};
     const device = choices.device ? {deviceId: {exact: choices.device}} : {};
-    await listen(await navigator.mediaDevices.getUserMedia({audio: {...raw, ...device}}));
+    listen(await navigator.mediaDevices.getUserMedia({audio: {...raw, ...device}}));
     await listDevices();
 }
 
@@ -354,7 +355,7 @@ async function openDisplay() {
         for (const track of stream.getTracks()) track.stop();
         throw new Error(texts.noSharedAudio);
     }
-    await listen(stream);
+    listen(stream);
 }
 
 function explain(error) {
