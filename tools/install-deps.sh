@@ -28,6 +28,8 @@ packages=(
     ffmpeg cava
     # the page: the engine in WebAssembly (emscripten minifies its loader with acorn)
     emscripten node-acorn
+    # the page's tests: headless Chromium driven over its DevTools protocol from Python
+    chromium python3-websocket
 )
 
 missing=()

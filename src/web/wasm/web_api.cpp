@@ -1,19 +1,26 @@
 // The C functions the page calls: one pane, drawn block by block with the page's settings, its
-// pixels read straight from the module's memory, and the list texts in Russian.
+// pixels (with the grid over a copy) read straight from the module's memory, and the list texts
+// in Russian. The page hands the sound over as it comes, interleaved samples (-1..1) at the audio
+// context's rate; averaging the channels, the change to 11025 Hz, the 8-bit rule and the cut
+// into blocks are the engine's own, as in the native programs.
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/blocks/block_cutter.h"
 #include "engine/blocks/sample_conversion.h"
+#include "engine/blocks/sinc_resampler.h"
 #include "engine/drawing/block_drawing.h"
 #include "engine/drawing/custom_colours.h"
-#include "engine/drawing/pane_picture.h"
+#include "engine/drawing/grid.h"
 #include "engine/drawing/raster_canvas.h"
 #include "engine/drawing/style_choice.h"
 #include "engine/drawing/style_names.h"
+#include "engine/pixels/colour.h"
 
 namespace {
 
@@ -31,10 +38,27 @@ struct Pane {
     drawing::CustomColours colours;
     drawing::BlockDrawing drawing;
     blocks::Block block{};
-    std::vector<std::uint32_t> rgba;  // the pane as canvas ImageData wants it: R, G, B, A bytes
+    std::vector<std::uint32_t> gridded;  // the pane with the grid over it, 0x00RRGGBB
+    std::vector<std::uint32_t> rgba;     // the picture as canvas ImageData wants it: R, G, B, A
+};
+
+// The sound coming in: its frames as the page writes them, made mono, then at 11025 Hz.
+struct Stream {
+    Stream(int rate, int channels, std::size_t maxFrames)
+        : channels(channels),
+          frames(maxFrames * static_cast<std::size_t>(channels)),
+          mono(maxFrames),
+          resampler(rate, blocks::kSampleRate, maxFrames),
+          cutter(maxFrames) {}
+    int channels;
+    std::vector<float> frames;
+    std::vector<float> mono;
+    blocks::SincResampler resampler;
+    blocks::BlockCutter cutter;
 };
 
 std::unique_ptr<Pane> pane;
+std::unique_ptr<Stream> stream;
 std::string text;  // the last list text asked for, kept until the next
 
 const char* listText(std::span<const std::string_view> names, int index) {
@@ -48,30 +72,46 @@ const char* listText(std::span<const std::string_view> names, int index) {
 
 extern "C" {
 
-// Makes the pane anew (cleared, the sweep at its first column) and returns where the page
-// writes a block's 256 samples.
-EMSCRIPTEN_KEEPALIVE std::uint8_t* orvCreatePane() {
+// Makes the pane anew: cleared, the sweep at its first column.
+EMSCRIPTEN_KEEPALIVE void orvCreatePane() {
     pane = std::make_unique<Pane>();
-    return pane->block.data();
 }
 
-// The pane's pixels, rows top-down, as RGBA bytes (opaque).
-EMSCRIPTEN_KEEPALIVE const std::uint32_t* orvPixels() {
-    const auto from = pane->canvas.pixels();
-    pane->rgba.resize(from.size());
-    for (std::size_t i = 0; i < from.size(); ++i) {
-        const std::uint32_t rgb = from[i];
-        pane->rgba[i] =
-            0xFF000000U | (rgb & 0xFF00U) | ((rgb >> 16) & 0xFFU) | ((rgb & 0xFFU) << 16);
+// Starts a sound of `channels` interleaved channels at `rate`, in chunks of at most `maxFrames`
+// frames; returns where the page writes each chunk.
+EMSCRIPTEN_KEEPALIVE float* orvOpenSound(int rate, int channels, int maxFrames) {
+    stream = std::make_unique<Stream>(rate, std::max(channels, 1),
+                                      static_cast<std::size_t>(std::max(maxFrames, 1)));
+    return stream->frames.data();
+}
+
+// Takes in the chunk of `frames` frames written at orvOpenSound's address and draws every block
+// it completes, in order; returns how many it drew.
+EMSCRIPTEN_KEEPALIVE int orvTakeSound(int frames, int style, int scheme, int clear, int penWidth) {
+    const std::span<const float> chunk(stream->frames.data(),
+                                       static_cast<std::size_t>(frames * stream->channels));
+    const std::size_t count = blocks::averageChannels(chunk, stream->channels, stream->mono);
+    stream->cutter.append(stream->resampler.process({stream->mono.data(), count}));
+    int drawn = 0;
+    while (stream->cutter.takeWhole(pane->block)) {
+        pane->drawing.draw(pane->block, {style, scheme, clear != 0, penWidth});
+        ++drawn;
     }
-    return pane->rgba.data();
+    return drawn;
 }
 
-// Draws the block written at orvCreatePane's address and returns the pane's pixels as RGBA.
-EMSCRIPTEN_KEEPALIVE const std::uint32_t* orvDrawBlock(int style, int scheme, int clear,
-                                                       int penWidth) {
-    pane->drawing.draw(pane->block, {style, scheme, clear != 0, penWidth});
-    return orvPixels();
+// The pane's picture, rows top-down, as opaque RGBA bytes; the grid is drawn over a copy.
+EMSCRIPTEN_KEEPALIVE const std::uint32_t* orvPixels(int grid) {
+    const auto from = pane->canvas.pixels();
+    pane->gridded.assign(from.begin(), from.end());
+    if (grid != 0) {
+        const int size = drawing::RasterCanvas::kPaneSize;
+        drawing::paintGrid(pane->gridded, size, size);
+    }
+    pane->rgba.resize(from.size());
+    std::transform(pane->gridded.begin(), pane->gridded.end(), pane->rgba.begin(),
+                   [](std::uint32_t rgb) { return 0xFF000000U | pixels::swapRedBlue(rgb); });
+    return pane->rgba.data();
 }
 
 EMSCRIPTEN_KEEPALIVE int orvPaneSize() {
@@ -95,9 +135,5 @@ EMSCRIPTEN_KEEPALIVE int orvStyleClears(int style) {
 }
 EMSCRIPTEN_KEEPALIVE int orvStyleScheme(int style) {
     return drawing::impliedBy(style).scheme.value_or(-1);
-}
-// One sample (-1..1) as the programs record it, so the page converts by the engine's rule.
-EMSCRIPTEN_KEEPALIVE int orvToSample(float s) {
-    return blocks::toProgramSample(s);
 }
 }
