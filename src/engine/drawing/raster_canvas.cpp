@@ -158,8 +158,7 @@ class ThinLine {
 
 // The union of the pen's squares along the one-pixel line, painted as one span across the line
 // per step along it: the squares that cover a step belong to a run of neighbouring line pixels,
-// and across the line those reach from the run's first pixel to its last. Steps with the same
-// span are painted together as one rectangle.
+// and across the line those reach from the run's first pixel to its last.
 void RasterCanvas::segment(Pixel from, Pixel to, std::uint32_t rgb) {
     // A line at 45 degrees has the same pixels walked either way; walked down the rows, each
     // step's span lies in one row of memory, which is faster to paint.
@@ -208,29 +207,32 @@ void RasterCanvas::segment(Pixel from, Pixel to, std::uint32_t rgb) {
     ThinLine a(m1, n1, m2 - m1, n2 - n1, runStart(first));
     ThinLine b(m1, n1, m2 - m1, n2 - n1, runEnd(first));
 
+    if (!alongX) {  // each step's span is one row of memory: painted as it comes
+        for (std::int64_t m = first; m <= last; ++m) {
+            a.moveTo(runStart(m));
+            b.moveTo(runEnd(m));
+            paintRow(std::min(a.across(), b.across()) - back,
+                     std::max(a.across(), b.across()) - back + w - 1, m, rgb);
+        }
+        return;
+    }
+    // Along x a step's span is a column: steps with the same span are painted together.
     std::int64_t spanFrom = first;
     std::int64_t spanLo = 0;
     std::int64_t spanHi = -1;
-    const auto flush = [&](std::int64_t spanTo) {
-        if (alongX) {
-            paint(spanFrom, spanLo, spanTo, spanHi, rgb);
-        } else {
-            paint(spanLo, spanFrom, spanHi, spanTo, rgb);
-        }
-    };
     for (std::int64_t m = first; m <= last; ++m) {
         a.moveTo(runStart(m));
         b.moveTo(runEnd(m));
         const std::int64_t lo = std::min(a.across(), b.across()) - back;
         const std::int64_t hi = std::max(a.across(), b.across()) - back + w - 1;
         if (m > first && (lo != spanLo || hi != spanHi)) {
-            flush(m - 1);
+            paint(spanFrom, spanLo, m - 1, spanHi, rgb);
             spanFrom = m;
         }
         spanLo = lo;
         spanHi = hi;
     }
-    flush(last);
+    paint(spanFrom, spanLo, last, spanHi, rgb);
 }
 
 void RasterCanvas::fill(Colour colour) {
