@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <numeric>
 
 namespace orv::blocks {
 namespace {
@@ -16,6 +17,27 @@ constexpr std::size_t kMostPhases = 1024;
 constexpr int kZeroCrossings = 48;   // of the sinc each side, at the lower rate
 constexpr double kPassBand = 0.957;  // of the lower rate's half
 constexpr double kBeta = 8.0;        // Kaiser window: about 80 dB down beyond the band
+// The first stage cuts at its new rate's half over a transition about 0.42 of that rate wide,
+// which lies between the target's half and what folds back onto it when the first stage's rate
+// is at least twice the target.
+constexpr int kFirstStageZeroCrossings = 6;
+
+// The whole factor a rate comes down by first: the largest that divides it and leaves at least
+// twice the target rate; 1 when none does.
+int firstStageFactor(int fromRate, int toRate) {
+    for (int factor = fromRate / (2 * toRate); factor >= 2; --factor) {
+        if (fromRate % factor == 0) return factor;
+    }
+    return 1;
+}
+
+// The most samples the first stage hands on at once for MAX_CHUNK of its input: a chunk's worth
+// and what its filter held back.
+std::size_t firstStageMost(std::size_t maxChunk, int factor) {
+    if (factor == 1) return maxChunk;
+    return maxChunk / static_cast<std::size_t>(factor) + 2 * std::size_t{kFirstStageZeroCrossings} +
+           2;
+}
 
 // The zeroth-order modified Bessel function of the first kind, by its series.
 double besselI0(double x) {
@@ -45,14 +67,28 @@ float dot(const float* a, const float* b, std::size_t count) {
 }  // namespace
 
 SincResampler::SincResampler(int fromRate, int toRate, std::size_t maxChunk)
-    : fromRate_(fromRate), toRate_(toRate) {
+    : SincResampler(fromRate / firstStageFactor(fromRate, toRate), toRate,
+                    firstStageMost(maxChunk, firstStageFactor(fromRate, toRate)),
+                    {kPassBand, kZeroCrossings}) {
+    if (fromRate_ != fromRate) {
+        originalRate_ = fromRate;
+        firstStage_ = std::unique_ptr<SincResampler>(new SincResampler(
+            fromRate, static_cast<int>(fromRate_), maxChunk, {1.0, kFirstStageZeroCrossings}));
+    }
+}
+
+SincResampler::SincResampler(int fromRate, int toRate, std::size_t maxChunk, Band band)
+    : originalRate_(fromRate), fromRate_(fromRate), toRate_(toRate) {
     if (fromRate_ != toRate_) {
         // Below the lower rate's half: scaled to the input's samples when coming down.
         const double cutoff =
-            kPassBand * 0.5 * std::min(1.0, static_cast<double>(toRate) / fromRate);
-        halfTaps_ = static_cast<int>(std::ceil(kZeroCrossings * 0.5 / cutoff));
+            band.passBand * 0.5 * std::min(1.0, static_cast<double>(toRate) / fromRate);
+        halfTaps_ = static_cast<int>(std::ceil(band.zeroCrossings * 0.5 / cutoff));
         const std::size_t taps = 2 * static_cast<std::size_t>(halfTaps_);
-        phases_ = std::clamp<std::size_t>(kTapBudget / taps, 1, kMostPhases);
+        // Outputs fall on as many fractions of an input sample as the rates' ratio has in its
+        // lowest terms: with no more phases than that, each output has its exact filter.
+        const auto exactPhases = static_cast<std::size_t>(toRate / std::gcd(fromRate, toRate));
+        phases_ = std::clamp<std::size_t>(std::min(kTapBudget / taps, exactPhases), 1, kMostPhases);
         filters_.resize((phases_ + 1) * taps);
         for (std::size_t phase = 0; phase <= phases_; ++phase) {
             const double fraction = static_cast<double>(phase) / static_cast<double>(phases_);
@@ -82,21 +118,31 @@ SincResampler::SincResampler(int fromRate, int toRate, std::size_t maxChunk)
 }
 
 std::span<const float> SincResampler::process(std::span<const float> chunk) {
-    if (fromRate_ == toRate_) return chunk;
+    if (originalRate_ == toRate_) return chunk;
+    received_ += static_cast<std::int64_t>(chunk.size());
+    return take(firstStage_ ? firstStage_->process(chunk) : chunk);
+}
+
+std::span<const float> SincResampler::take(std::span<const float> chunk) {
     std::copy(chunk.begin(), chunk.end(), input_.begin() + static_cast<std::ptrdiff_t>(held_));
     held_ += chunk.size();
-    received_ += static_cast<std::int64_t>(chunk.size());
     return produce(held_);
 }
 
 std::span<const float> SincResampler::drain() {
-    if (fromRate_ == toRate_ || halfTaps_ == 0) return {};
+    if (originalRate_ == toRate_ || halfTaps_ == 0) return {};
     // The samples owed end at the input's end; silence stands in for what follows it.
+    if (firstStage_) {
+        const std::span<const float> rest = firstStage_->drain();
+        const std::size_t kept = std::min(rest.size(), input_.size() - held_);
+        std::copy_n(rest.begin(), kept, input_.begin() + static_cast<std::ptrdiff_t>(held_));
+        held_ += kept;
+    }
     const std::size_t room = input_.size() - held_;
     const std::size_t pad = std::min(room, static_cast<std::size_t>(halfTaps_));
     std::fill_n(input_.begin() + static_cast<std::ptrdiff_t>(held_), pad, 0.0F);
     held_ += pad;
-    const std::int64_t owed = (received_ * toRate_ + fromRate_ - 1) / fromRate_;
+    const std::int64_t owed = (received_ * toRate_ + originalRate_ - 1) / originalRate_;
     std::span<const float> out = produce(held_);
     const std::int64_t extra = next_ - owed;
     if (extra > 0) {

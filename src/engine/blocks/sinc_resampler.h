@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -11,7 +12,8 @@ namespace orv::blocks {
 // polyphase form, for a program with no resampling library: its output is centred on the input
 // (no delay), and cut off a little below the lower rate's half. Holds its buffers from the
 // start, so converting a chunk allocates nothing. From a rate to itself it passes samples
-// through.
+// through. A rate far above the target is first brought down by a whole factor through a short
+// filter, which makes the exact filter after it several times shorter.
 class SincResampler {
   public:
     // `maxChunk` is the most samples any one chunk will hold.
@@ -23,8 +25,18 @@ class SincResampler {
     std::span<const float> drain();
 
   private:
+    // The filter's cut-off, as a fraction of the lower rate's half, and its length in zero
+    // crossings of the sinc each side.
+    struct Band {
+        double passBand;
+        int zeroCrossings;
+    };
+    SincResampler(int fromRate, int toRate, std::size_t maxChunk, Band band);
+    std::span<const float> take(std::span<const float> chunk);
     std::span<const float> produce(std::size_t available);
 
+    std::int64_t originalRate_;  // of the input; fromRate_ is after the first stage
+    std::unique_ptr<SincResampler> firstStage_;
     std::int64_t fromRate_;
     std::int64_t toRate_;
     int halfTaps_ = 0;  // input samples each side of an output's time
