@@ -27,9 +27,6 @@ SkinForm::SkinForm(Services services)
 }
 
 void SkinForm::buildMenu() {
-    // First, apart from the display items: the devices are filled in before each showing.
-    mnuSoundSource = &mnu.add("mnuSoundSource", "Источник &звука");
-    mnu.add("bar3", "-");
     mnuPaintSpecBGAsSkin =
         &mnu.add("mnuPaintSpecBGAsSkin", "&Окраска фона спекрума соответственно шкуре");
     mnuShowGirds = &mnu.add("mnuShowGirds", "&Отобразить сетку поверх спектрума");
@@ -41,6 +38,10 @@ void SkinForm::buildMenu() {
     mnuAbout = &mnu.add("mnuAbout", "&О прогамме");
     mnu.add("bar2", "-");
     mnuExit = &mnu.add("mnuExit", "В&ыход");
+    // After the menu's own ten items, so that each keeps its place; the devices are filled in
+    // before each showing.
+    mnu.add("bar3", "-");
+    mnuSoundSource = &mnu.add("mnuSoundSource", "Источник &звука");
     resetMenuMarks();
 }
 

@@ -43,12 +43,12 @@ class SoundSource : public ProgramSession {
         }
         return -1;
     }
-    // Chooses item `item` of the sound-source sub-menu, the first of the pop-up menu, with the
+    // Chooses item `item` of the sound-source sub-menu, the last of the pop-up menu, with the
     // keyboard as a user may.
     void chooseSource(int item) {
         HWND menu = openPopupMenu();
         ASSERT_NE(menu, nullptr) << "no pop-up menu";
-        for (const WPARAM key : {VK_DOWN, VK_RIGHT}) PostMessageW(menu, WM_KEYDOWN, key, 0);
+        for (const WPARAM key : {VK_UP, VK_RIGHT}) PostMessageW(menu, WM_KEYDOWN, key, 0);
         for (int i = 0; i < item; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
         PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
         ASSERT_TRUE(waitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stays open";

@@ -38,12 +38,12 @@ TEST_F(PopupMenuTest, ItemsCaptionsAndTheBoldDefault) {
     EXPECT_FLOAT_EQ(popup.y, 40);
     std::vector<std::string> captions;
     for (const auto& item : popup.menu->items()) captions.push_back(item->caption());
-    EXPECT_EQ(captions,
-              (std::vector<std::string>{
-                  "Источник &звука", "-", "&Окраска фона спекрума соответственно шкуре",
-                  "&Отобразить сетку поверх спектрума", "&Держать окно поверх остальных окон",
-                  "&Очищать каждый кадр (экран спектрума)", "-", "&Изменить шкуру", "-",
-                  "&О прогамме", "-", "В&ыход"}));
+    EXPECT_EQ(
+        captions,
+        (std::vector<std::string>{
+            "&Окраска фона спекрума соответственно шкуре", "&Отобразить сетку поверх спектрума",
+            "&Держать окно поверх остальных окон", "&Очищать каждый кадр (экран спектрума)", "-",
+            "&Изменить шкуру", "-", "&О прогамме", "-", "В&ыход", "-", "Источник &звука"}));
     EXPECT_EQ(popup.defaultItem->caption(), "&О прогамме");
     EXPECT_FALSE(menuForm().visible()) << "the menu's form is loaded, not shown";
 }
@@ -162,7 +162,7 @@ class SoundSourceMenu : public ProgramTest, public ::testing::WithParamInterface
 TEST_P(SoundSourceMenu, ListsTheSystemsChoiceThenEveryDeviceAndTicksTheOneInUse) {
     program.frmMain().mouseDown(forms::MouseButton::Right, 0, 30, 40);
     const forms::MenuItem& submenu =
-        *platform.peerOf(program.frmMain()).popups.back().menu->items().front();
+        *platform.peerOf(program.frmMain()).popups.back().menu->items().back();
     EXPECT_EQ(submenu.caption(), "Источник &звука");
     std::vector<std::string> captions;
     std::vector<int> ticked;
