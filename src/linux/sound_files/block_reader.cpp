@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "engine/blocks/sample_conversion.h"
@@ -13,6 +14,19 @@ constexpr std::size_t kChunkFrames = 8192;
 
 std::int64_t frameAt(double seconds, int rate) {
     return static_cast<std::int64_t>(std::llround(seconds * rate));
+}
+
+// The frames RANGE picks from a sound of RATE holding FRAMES (when known): the first, and
+// the end when there is one.
+struct FrameRange {
+    std::int64_t first;
+    std::optional<std::int64_t> end;
+};
+
+FrameRange framesOf(const TimeRange& range, int rate, std::optional<std::int64_t> frames) {
+    FrameRange picked{std::max<std::int64_t>(frameAt(range.from, rate), 0), frames};
+    if (range.to) picked.end = std::min(frames.value_or(INT64_MAX), frameAt(*range.to, rate));
+    return picked;
 }
 
 std::string lasting(std::int64_t frames, int rate) {
@@ -45,10 +59,9 @@ float peakLevel(const std::filesystem::path& file, const TimeRange& range,
                          ": --normalize reads the sound twice, and only a file can be");
     }
     SoundFile sound(file);
-    const std::int64_t first = std::max<std::int64_t>(frameAt(range.from, sound.rate()), 0);
-    std::int64_t left = *sound.frames() - first;
-    if (range.to) left = std::min(left, frameAt(*range.to, sound.rate()) - first);
-    sound.seek(first);
+    const FrameRange picked = framesOf(range, sound.rate(), sound.frames());
+    std::int64_t left = picked.end.value_or(0) - picked.first;
+    sound.seek(picked.first);
     std::vector<float> frames(kChunkFrames * static_cast<std::size_t>(sound.channels()));
     std::vector<float> mono(kChunkFrames);
     float peak = 0;
@@ -81,20 +94,18 @@ BlockReader::BlockReader(const std::filesystem::path& file, const TimeRange& ran
         throw SoundError(file.string() + ": has " + std::to_string(file_.channels()) +
                          " channels, so no channel " + std::to_string(*drawn_.channel + 1));
     }
-    const std::int64_t first = std::max<std::int64_t>(frameAt(range.from, file_.rate()), 0);
-    std::optional<std::int64_t> last = file_.frames();
-    if (range.to) last = std::min(last.value_or(INT64_MAX), frameAt(*range.to, file_.rate()));
+    const FrameRange picked = framesOf(range, file_.rate(), file_.frames());
     if (file_.frames() && *file_.frames() <= 0) {
         throw SoundError(file.string() + ": the sound holds no samples");
     }
-    if (last) {
-        framesLeft_ = *last - first;
+    if (picked.end) {
+        framesLeft_ = *picked.end - picked.first;
         if (*framesLeft_ <= 0 && file_.frames()) {
             throw SoundError(file.string() + ": no samples between --from and --to" +
                              lasting(*file_.frames(), file_.rate()));
         }
     }
-    file_.seek(first);
+    file_.seek(picked.first);
     if (framesLeft_ && file_.frames()) {
         const auto samples = static_cast<std::int64_t>(
             std::ceil(static_cast<double>(*framesLeft_) * blocks::kSampleRate /
