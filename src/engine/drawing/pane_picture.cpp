@@ -52,24 +52,27 @@ std::span<const std::uint32_t> PanePicture::compose(std::span<const std::uint32_
 
 std::span<const std::uint8_t> PanePicture::composeRgb(std::span<const std::uint32_t> pane) {
     const std::span<const std::uint32_t> picture = compose(pane);
+    toRgbBytes(picture, rgb_.data());
+    return rgb_;
+}
+
+void toRgbBytes(std::span<const std::uint32_t> pixels, std::uint8_t* out) {
     // Four pixels at a time as three words: the conversion is most of an output's cost.
-    const std::size_t whole = picture.size() / 4 * 4;
-    std::uint8_t* out = rgb_.data();
+    const std::size_t whole = pixels.size() / 4 * 4;
     for (std::size_t i = 0; i < whole; i += 4, out += 12) {
-        const std::uint32_t a = rgbBytes(picture[i]);
-        const std::uint32_t b = rgbBytes(picture[i + 1]);
-        const std::uint32_t c = rgbBytes(picture[i + 2]);
-        const std::uint32_t d = rgbBytes(picture[i + 3]);
+        const std::uint32_t a = rgbBytes(pixels[i]);
+        const std::uint32_t b = rgbBytes(pixels[i + 1]);
+        const std::uint32_t c = rgbBytes(pixels[i + 2]);
+        const std::uint32_t d = rgbBytes(pixels[i + 3]);
         const std::array<std::uint32_t, 3> words = {a | (b << 24U), (b >> 8U) | (c << 16U),
                                                     (c >> 16U) | (d << 8U)};
         std::memcpy(out, words.data(), 12);
     }
-    for (std::size_t i = whole; i < picture.size(); ++i) {
-        *out++ = static_cast<std::uint8_t>(picture[i] >> 16U);
-        *out++ = static_cast<std::uint8_t>(picture[i] >> 8U);
-        *out++ = static_cast<std::uint8_t>(picture[i]);
+    for (std::size_t i = whole; i < pixels.size(); ++i) {
+        *out++ = static_cast<std::uint8_t>(pixels[i] >> 16U);
+        *out++ = static_cast<std::uint8_t>(pixels[i] >> 8U);
+        *out++ = static_cast<std::uint8_t>(pixels[i]);
     }
-    return rgb_;
 }
 
 void scaleNearest(std::span<const std::uint32_t> from, int width, int height, int scale,

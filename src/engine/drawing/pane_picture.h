@@ -33,6 +33,9 @@ class PanePicture {
     std::vector<std::uint8_t> rgb_;
 };
 
+// The pixels (0x00RRGGBB) as 8-bit RGB triplets from `out` on, 3 bytes a pixel.
+void toRgbBytes(std::span<const std::uint32_t> pixels, std::uint8_t* out);
+
 // Every pixel of `from` (width x height) as a square of scale x scale pixels in `to`.
 void scaleNearest(std::span<const std::uint32_t> from, int width, int height, int scale,
                   std::span<std::uint32_t> to);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/drawing/pane_picture.h"
 #include "linux/command_line/whole_number.h"
 #include "linux/render/child_process.h"
 #include "linux/render/output_error.h"
@@ -79,12 +80,17 @@ std::span<const std::uint8_t> FrameLayout::compose(std::span<const std::uint32_t
     for (std::size_t y = 0; y < static_cast<std::size_t>(pictureHeight_); ++y) {
         std::uint8_t* out =
             pixels_.data() + ((top + y) * static_cast<std::size_t>(frame_.width) + left) * channels;
-        const std::uint32_t* in = picture.data() + y * width;
-        for (std::size_t x = 0; x < width; ++x, out += channels) {
-            out[0] = static_cast<std::uint8_t>(in[x] >> 16U);
-            out[1] = static_cast<std::uint8_t>(in[x] >> 8U);
-            out[2] = static_cast<std::uint8_t>(in[x]);
-            if (alpha_) out[3] = (in[x] & 0xFFFFFFU) == paneBackground_ ? 0 : 0xFF;
+        const std::span<const std::uint32_t> row = picture.subspan(y * width, width);
+        if (!alpha_) {
+            drawing::toRgbBytes(row, out);
+            continue;
+        }
+        for (const std::uint32_t pixel : row) {
+            out[0] = static_cast<std::uint8_t>(pixel >> 16U);
+            out[1] = static_cast<std::uint8_t>(pixel >> 8U);
+            out[2] = static_cast<std::uint8_t>(pixel);
+            out[3] = (pixel & 0xFFFFFFU) == paneBackground_ ? 0 : 0xFF;
+            out += channels;
         }
     }
     return pixels_;
