@@ -35,7 +35,8 @@ class Browser:
     """One headless Chromium with one page; `flags` are added to its command line."""
 
     def __init__(self, flags=(), binary='chromium'):
-        self.profile = tempfile.TemporaryDirectory()
+        # Chromium's helpers may still be writing the profile as the browser ends.
+        self.profile = tempfile.TemporaryDirectory(ignore_cleanup_errors=True)
         self.process = subprocess.Popen(
             [binary, '--headless=new', '--no-sandbox', '--disable-gpu', '--no-first-run',
              '--autoplay-policy=no-user-gesture-required', '--remote-debugging-port=0',
