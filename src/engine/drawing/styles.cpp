@@ -5,6 +5,8 @@
 #include <cmath>
 #include <string_view>
 
+#include "engine/blocks/sound_block.h"
+
 namespace orv::drawing {
 namespace {
 
@@ -110,9 +112,17 @@ void ear(StyleContext& ctx, const Sample& s) {
     ctx.pane.line(128, 128, f(kCentre + s.x()), f(kCentre + s.y()), ctx.colourOf(s));
 }
 
-// "Вертик. синусоид": aims far above the pane, so mostly steep strokes from the top.
+// "Вертик. синусоид": aims far above the pane, so mostly steep strokes from the top. The height
+// depends on the sample's place alone, so it is worked out once for all blocks.
 void verticalSine(StyleContext& ctx, const Sample& s) {
-    ctx.pane.lineTo(s.v, f(-254 * std::cos(s.i / 30.0)), ctx.colourOf(s));
+    static const std::array<float, blocks::kBlockSamples> heights = [] {
+        std::array<float, blocks::kBlockSamples> height{};
+        for (std::size_t i = 0; i < height.size(); ++i) {
+            height[i] = f(-254 * std::cos(static_cast<double>(i) / 30.0));
+        }
+        return height;
+    }();
+    ctx.pane.lineTo(s.v, heights[static_cast<std::size_t>(s.i)], ctx.colourOf(s));
 }
 
 // "Осилограф": boxes five pixels wide from the axis; only the first 52 or so fit the pane.
