@@ -12,6 +12,8 @@ packages=(
     g++-mingw-w64-x86-64
     # running and testing the Windows build: Wine, a display, sound input
     wine64 wine xvfb pulseaudio pulseaudio-utils
+    # the live program's tests under PipeWire's PulseAudio server, on a private session bus
+    pipewire pipewire-pulse wireplumber dbus
     # the art and glyph generators, screenshots, checks of sound files
     python3 python3-pil fonts-liberation imagemagick sox xdotool
     # the Windows packages (cpack: zip and NSIS installer) and their checks

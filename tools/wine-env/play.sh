@@ -1,27 +1,34 @@
 #!/usr/bin/env bash
 # Plays sound into the null sink "orvanta" of a test environment, in the sink's own format
 # (unsigned 8-bit, 11025 Hz, mono), so that every byte arrives at the sink's monitor as
-# it was written. Plays until killed (SIGTERM/SIGINT), unless --once is given.
+# it was written. Plays until killed (SIGTERM/SIGINT), unless --once is given. --sink and
+# --spec play a file into another sink in its format (pacat's --format:--rate:--channels).
 #
 # Usage: play.sh DIR --level L        constant level L (0..255)
-#        play.sh DIR --file F [--once] raw u8 samples from F, looped
+#        play.sh DIR --file F [--once] [--sink NAME --spec FORMAT:RATE:CHANNELS]
+#                                     raw samples from F, looped
 # DIR may be "-" to use the environment already in effect (PULSE_SERVER etc.).
 set -euo pipefail
 
-usage() { echo "usage: $0 DIR (--level 0..255 | --file RAW [--once])" >&2; exit 2; }
+usage() {
+    echo "usage: $0 DIR (--level 0..255 | --file RAW [--once] [--sink NAME --spec F:R:C])" >&2
+    exit 2
+}
 [[ $# -ge 3 ]] || usage
 if [[ $1 != - ]]; then
     [[ -f "$1/env.sh" ]] || { echo "play: no environment in $1" >&2; exit 2; }
     # shellcheck source=/dev/null
     . "$1/env.sh"
 fi
-level="" file="" once=0
+level="" file="" once=0 sink=orvanta spec=u8:11025:1
 shift
 while [[ $# -gt 0 ]]; do
     case $1 in
     --level) level=$2; shift 2 ;;
     --file) file=$2; shift 2 ;;
     --once) once=1; shift ;;
+    --sink) sink=$2; shift 2 ;;
+    --spec) spec=$2; shift 2 ;;
     *) usage ;;
     esac
 done
@@ -52,10 +59,12 @@ else
     usage
 fi
 
+IFS=: read -r format rate channels <<<"$spec"
+[[ -n $format && $rate =~ ^[0-9]+$ && $channels =~ ^[0-9]+$ ]] || usage
 # One continuous stream: a gap between streams would reach the monitor as silence.
 "${source_cmd[@]}" <"$input" |
-    pacat --playback --raw --format=u8 --rate=11025 --channels=1 \
-        --device=orvanta --latency-msec=20 --client-name=orvanta-play &
+    pacat --playback --raw --format="$format" --rate="$rate" --channels="$channels" \
+        --device="$sink" --latency-msec=20 --client-name=orvanta-play &
 player=$!
 trap 'kill -TERM $player 2>/dev/null; wait; exit 0' TERM INT HUP
 wait "$player"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Stops what start.sh DIR started: the prefix's Wine processes (wineserver -k), PulseAudio
-# and Xvfb, each by its recorded PID, and waits until they are gone.
+# Stops what start.sh DIR or start-pipewire.sh DIR started: the prefix's Wine processes
+# (wineserver -k), PulseAudio or PipeWire and Xvfb, each by its recorded PID, and waits until
+# they are gone.
 #
 # Usage: stop.sh DIR
 set -uo pipefail
@@ -35,6 +36,10 @@ if [[ -d "$dir/prefix" ]] && command -v wineserver >/dev/null; then
 fi
 stop_pid wineserver wineserver
 stop_pid pulseaudio pulseaudio
+stop_pid pipewire-pulse pipewire-pulse
+stop_pid wireplumber wireplumber
+stop_pid pipewire pipewire
+stop_pid dbus-daemon dbus-daemon
 stop_pid xvfb Xvfb
 
 if [[ -f "$dir/pulse-runtime-tmp" ]]; then
@@ -43,5 +48,5 @@ if [[ -f "$dir/pulse-runtime-tmp" ]]; then
     rm -f "$dir/pulse-runtime-tmp"
 fi
 rm -rf "$dir/pulse/run"
-rm -f "$dir/env.sh"
+rm -f "$dir/env.sh" "$dir/pulse-server"
 exit $status

@@ -2,7 +2,10 @@
 
 #include <pulse/pulseaudio.h>
 
+#include <optional>
+
 #include "engine/blocks/sound_block.h"
+#include "linux/live/sound_converter.h"
 
 namespace orv::live {
 
@@ -166,11 +169,39 @@ std::string SoundServer::defaultMonitor() {
     return std::move(answer.text);
 }
 
+SoundServer::SourceFormat SoundServer::sourceFormat(const std::string& source) {
+    struct Answer {
+        pa_threaded_mainloop* loop = nullptr;
+        std::optional<SourceFormat> format;
+    } answer{loop_, {}};
+    runOperation([&] {
+        return pa_context_get_source_info_by_name(
+            context_, source.c_str(),
+            [](pa_context*, const pa_source_info* info, int eol, void* user) {
+                auto& into = *static_cast<Answer*>(user);
+                if (eol == 0 && info != nullptr) {
+                    into.format = SourceFormat{info->sample_spec.rate, info->channel_map};
+                }
+                signalLoop(into.loop);
+            },
+            &answer);
+    });
+    if (!answer.format) {
+        throw LiveError("cannot record from '" + source + "': no such source (see --list-devices)");
+    }
+    return *answer.format;
+}
+
 void SoundServer::record(const std::string& source, SoundSink& sink) {
     stopRecording();
+    // The source's own channels and rate, as floats: the server converts nothing but the
+    // sample format, and the channels are mixed and resampled as the renderer does.
+    const SourceFormat own = sourceFormat(source);
+    converter_ =
+        std::make_unique<SoundConverter>(static_cast<int>(own.rate), own.channels.channels);
     const Lock lock(loop_);
-    const pa_sample_spec format{PA_SAMPLE_U8, blocks::kSampleRate, 1};
-    stream_ = pa_stream_new(context_, "Orvanta 2 live picture", &format, nullptr);
+    const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, own.rate, own.channels.channels};
+    stream_ = pa_stream_new(context_, "Orvanta 2 live picture", &format, &own.channels);
     if (stream_ == nullptr) {
         throw LiveError("the sound server refused a recording stream: " +
                         std::string(pa_strerror(pa_context_errno(context_))));
@@ -187,11 +218,14 @@ void SoundServer::record(const std::string& source, SoundSink& sink) {
         },
         this);
     // The server hands over a block at a time: one wake-up per block, no more.
+    const auto blockBytes = static_cast<std::uint32_t>(
+        pa_usec_to_bytes(PA_USEC_PER_SEC * blocks::kBlockSamples / blocks::kSampleRate, &format));
     const pa_buffer_attr buffering{static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1),
                                    static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1),
-                                   blocks::kBlockSamples};  // u8 mono: a byte a sample
-    if (pa_stream_connect_record(stream_, source.c_str(), &buffering, PA_STREAM_ADJUST_LATENCY) <
-        0) {
+                                   blockBytes};
+    const auto flags =
+        static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_NO_REMIX_CHANNELS);
+    if (pa_stream_connect_record(stream_, source.c_str(), &buffering, flags) < 0) {
         const LiveError error = cannotRecord(source, context_);
         pa_stream_unref(stream_);
         stream_ = nullptr;
@@ -243,9 +277,9 @@ void SoundServer::readAvailable() {
             break;
         }
         if (data == nullptr) {
-            sink_->lose(bytes);
+            sink_->lose(converter_->samplesIn(bytes));
         } else {
-            sink_->write({static_cast<const std::uint8_t*>(data), bytes});
+            converter_->convert({static_cast<const float*>(data), bytes / sizeof(float)}, *sink_);
         }
         pa_stream_drop(stream_);
     }

@@ -2,16 +2,21 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include <pulse/channelmap.h>
 
 struct pa_threaded_mainloop;
 struct pa_context;
 struct pa_stream;
 
 namespace orv::live {
+
+class SoundConverter;
 
 // A failure the user has to act on; what() is the whole message, ready to print.
 class LiveError : public std::runtime_error {
@@ -51,13 +56,19 @@ class SoundServer {
     // The source that hears what the computer plays: the monitor of the default output.
     std::string defaultMonitor();
 
-    // Records SOURCE as u8 11025 Hz mono (the server converts whatever it has) into SINK, a block
-    // at a time, until stopRecording() or destruction. Throws LiveError when the server refuses.
+    // Records SOURCE in its own channels and rate into SINK as the renderer reads a file (see
+    // SoundConverter), a block at a time, until stopRecording() or destruction. Throws LiveError
+    // when the server refuses or has no such source.
     void record(const std::string& source, SoundSink& sink);
     void stopRecording();
 
   private:
     class Lock;
+    struct SourceFormat {
+        std::uint32_t rate;
+        pa_channel_map channels;
+    };
+    SourceFormat sourceFormat(const std::string& source);
     // Waits, with the loop locked, until DONE says so or the connection fails.
     template <typename Done>
     void waitUntil(Done done);
@@ -71,6 +82,7 @@ class SoundServer {
     pa_context* context_ = nullptr;
     pa_stream* stream_ = nullptr;
     SoundSink* sink_ = nullptr;
+    std::unique_ptr<SoundConverter> converter_;
 };
 
 }  // namespace orv::live

@@ -1,4 +1,5 @@
-// The live program itself, in the test environment (Xvfb, a PulseAudio null sink "orvanta").
+// The live program itself, in the test environment (Xvfb, a PulseAudio null sink "orvanta", and
+// a private PipeWire beside it).
 #include <gtest/gtest.h>
 #include <CLI/CLI.hpp>
 
@@ -14,7 +15,9 @@
 #include "engine/drawing/raster_canvas.h"
 #include "engine/drawing/style_names.h"
 #include "linux/command_line/draw_options.h"
+#include "linux/sound_files/block_reader.h"
 #include "linux/support/child_process.h"
+#include "linux/support/sound_files.h"
 #include "linux/support/x_screen.h"
 #include "temporary_folder.h"
 
@@ -23,6 +26,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using testing::ChildProcess;
+using testing::runProgram;
 using testing::waitFor;
 using testing::XScreen;
 
@@ -56,9 +60,12 @@ class LiveProgram : public ::testing::Test {
     std::vector<ChildProcess::Setting> environment() const {
         return {kNoLeakCheck, {"XDG_CONFIG_HOME", config.path().string()}};
     }
-    std::unique_ptr<ChildProcess> start(std::vector<std::string> arguments = {}) const {
+    std::unique_ptr<ChildProcess> start(std::vector<std::string> arguments = {},
+                                        const std::vector<ChildProcess::Setting>& more = {}) const {
         arguments.insert(arguments.begin(), required("ORVANTA_LIVE"));
-        return std::make_unique<ChildProcess>(arguments, environment());
+        std::vector<ChildProcess::Setting> settings = environment();
+        settings.insert(settings.end(), more.begin(), more.end());
+        return std::make_unique<ChildProcess>(arguments, settings);
     }
     // Plays LEVEL into the null sink until the returned process goes.
     static std::unique_ptr<ChildProcess> play(int level) {
@@ -89,8 +96,8 @@ struct Picture {
     int x, y, scale;  // where the pane must show
 };
 
-// The engine's picture of a pane that has been getting LEVEL constantly.
-std::vector<std::uint32_t> enginePicture(const Picture& p) {
+// The engine's picture of a pane whose last block is BLOCK.
+std::vector<std::uint32_t> enginePicture(const Picture& p, const drawing::Block& block) {
     // The user schemes as the program has them when no option sets them.
     CLI::App app;
     const command_line::DrawOptions options(app);
@@ -98,8 +105,6 @@ std::vector<std::uint32_t> enginePicture(const Picture& p) {
     const command_line::Drawing drawn = options.resolve();
     drawing::RasterCanvas pane;
     drawing::BlockDrawing drawing(pane, drawn.colours);
-    drawing::Block block;
-    block.fill(static_cast<std::uint8_t>(p.level));
     drawing.draw(block, {p.style, p.scheme, true, p.penWidth});
     std::vector<std::uint32_t> pixels(pane.pixels().begin(), pane.pixels().end());
     if (p.grid) {
@@ -126,33 +131,104 @@ int differences(const XScreen::Image& shown, const std::vector<std::uint32_t>& p
     return wrong;
 }
 
-class LivePicture : public LiveProgram, public ::testing::WithParamInterface<Picture> {};
+// The program's window against the engine's picture.
+class PictureTest : public LiveProgram {
+  protected:
+    void writeSettings(const Picture& p) const {
+        LiveProgram::writeSettings("[picture]\nstyle = " + std::to_string(p.style) +
+                                   "\nscheme = " + std::to_string(p.scheme) +
+                                   "\npen_width = " + std::to_string(p.penWidth) +
+                                   "\ngrid = " + (p.grid ? "yes" : "no") +
+                                   "\n[window]\nwidth = " + std::to_string(p.windowWidth) +
+                                   "\nheight = " + std::to_string(p.windowHeight) + "\n");
+    }
+    // Waits until PROGRAM's window shows the engine's picture of BLOCK as P places it.
+    void expectPicture(const ChildProcess& program, const Picture& p, const drawing::Block& block) {
+        const XScreen::WindowId window = windowOf(program);
+        ASSERT_NE(window, 0u);
+        const std::vector<std::uint32_t> expected = enginePicture(p, block);
+        int wrong = -1;
+        const bool same = waitFor(30s, [&] {
+            const XScreen::Image shown = screen.image(window);
+            wrong = shown.pixels.empty() ? -1 : differences(shown, expected, p);
+            return wrong == 0;
+        });
+        EXPECT_TRUE(same) << wrong << " pixels differ\n" << program.errors();
+    }
+};
+
+class LivePicture : public PictureTest, public ::testing::WithParamInterface<Picture> {};
 
 TEST_P(LivePicture, TheWindowShowsTheEnginesPictureOfWhatPlays) {
     const Picture& p = GetParam();
-    writeSettings(
-        "[picture]\nstyle = " + std::to_string(p.style) + "\nscheme = " + std::to_string(p.scheme) +
-        "\npen_width = " + std::to_string(p.penWidth) + "\ngrid = " + (p.grid ? "yes" : "no") +
-        "\n[window]\nwidth = " + std::to_string(p.windowWidth) +
-        "\nheight = " + std::to_string(p.windowHeight) + "\n");
+    writeSettings(p);
     const auto player = play(p.level);
     const auto program = start();
-    const XScreen::WindowId window = windowOf(*program);
-    ASSERT_NE(window, 0u);
-    const std::vector<std::uint32_t> expected = enginePicture(p);
-    int wrong = -1;
-    const bool same = waitFor(30s, [&] {
-        const XScreen::Image shown = screen.image(window);
-        wrong = shown.pixels.empty() ? -1 : differences(shown, expected, p);
-        return wrong == 0;
-    });
-    EXPECT_TRUE(same) << wrong << " pixels differ\n" << program->errors();
+    drawing::Block block;
+    block.fill(static_cast<std::uint8_t>(p.level));
+    expectPicture(*program, p, block);
 }
 
 INSTANTIATE_TEST_SUITE_P(Styles, LivePicture,
                          ::testing::Values(Picture{0, 3, 1, false, 200, 520, 520, 0, 0, 2},
                                            Picture{5, 9, 3, true, 60, 600, 560, 40, 20, 2},
                                            Picture{13, 12, 2, false, 255, 250, 250, -5, -5, 1}));
+
+// A sound server's address: PULSE_SERVER of the environment, or the one a fixture wrote.
+struct Server {
+    const char* name;
+    const char* addressFile;  // the variable naming the file; none: PulseAudio's own
+};
+
+class LiveServer : public PictureTest, public ::testing::WithParamInterface<Server> {};
+
+// PipeWire mixes stereo to mono at 0.707 a channel: a constant level apart on the two channels,
+// in a sink of PipeWire's own format, must still be drawn as the renderer reads it from a file.
+TEST_P(LiveServer, DrawsAStereoSourceAsTheRendererReadsIt) {
+    const char* addressFile = GetParam().addressFile;
+    std::string address = required("PULSE_SERVER");
+    if (addressFile != nullptr) {
+        address = fileText(required(addressFile));
+        address.erase(address.find_last_not_of('\n') + 1);
+    }
+    const std::vector<ChildProcess::Setting> atServer{{"PULSE_SERVER", address}};
+    const testing::ProgramRun loaded =
+        runProgram({"pactl", "load-module", "module-null-sink", "sink_name=orvanta_stereo",
+                    "format=float32le", "rate=48000", "channels=2"},
+                   atServer);
+    ASSERT_EQ(loaded.status, 0) << loaded.err;
+    const std::shared_ptr<void> unload(nullptr, [&](void*) {
+        runProgram({"pactl", "unload-module", loaded.out.substr(0, loaded.out.find('\n'))},
+                   atServer);
+    });
+
+    constexpr int kRate = 48000;
+    std::vector<float> frames;
+    for (int frame = 0; frame < kRate; ++frame) frames.insert(frames.end(), {0.75F, 0.3125F});
+    const std::filesystem::path raw = config.path() / "stereo.raw";
+    std::ofstream(raw, std::ios::binary)
+        .write(reinterpret_cast<const char*>(frames.data()),
+               static_cast<std::streamsize>(frames.size() * sizeof(float)));
+    const std::filesystem::path wav = config.path() / "stereo.wav";
+    testing::writeSound(wav, kRate, 2, frames, testing::Encoding::Float);
+    // A block well past the resampler's start, as every block of the endless sound is.
+    sound_files::BlockReader reader(wav, {});
+    drawing::Block block{};
+    for (int taken = 0; taken < 20; ++taken) ASSERT_TRUE(reader.next(block));
+
+    const Picture p{0, 3, 1, false, 0, 520, 520, 0, 0, 2};
+    writeSettings(p);
+    const ChildProcess player({required("ORVANTA_PLAY"), "-", "--file", raw.string(), "--sink",
+                               "orvanta_stereo", "--spec", "float32le:48000:2"},
+                              atServer);
+    const auto program = start({"--device", "orvanta_stereo.monitor"}, atServer);
+    expectPicture(*program, p, block);
+}
+
+INSTANTIATE_TEST_SUITE_P(Servers, LiveServer,
+                         ::testing::Values(Server{"PulseAudio", nullptr},
+                                           Server{"PipeWire", "ORVANTA_PIPEWIRE_SERVER_FILE"}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(LiveProgram, KeysAndClicksChangeTheStyleAndSchemeAndAreRemembered) {
     writeSettings("[picture]\nstyle = 0\nscheme = 3\nnot a setting\n");
