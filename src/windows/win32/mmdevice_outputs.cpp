@@ -6,6 +6,8 @@
 #include <objbase.h>
 #include <propsys.h>
 
+#include <utility>
+
 #include "windows/win32/text.h"
 
 namespace orv::win32 {
@@ -57,39 +59,88 @@ std::string friendlyName(IMMDevice* device) {
     return name;
 }
 
+std::wstring endpointId(IMMDevice* device) {
+    std::wstring id;
+    LPWSTR text = nullptr;
+    if (SUCCEEDED(device->GetId(&text)) && text != nullptr) id = text;
+    CoTaskMemFree(text);
+    return id;
+}
+
+// Each active output, until `visit` returns true; that output is kept for the caller.
+template <typename Visit>
+IMMDevice* findOutput(IMMDeviceEnumerator* devices, Visit visit) {
+    IMMDeviceCollection* outputs = nullptr;
+    UINT count = 0;
+    IMMDevice* found = nullptr;
+    if (devices != nullptr &&
+        SUCCEEDED(devices->EnumAudioEndpoints(eRender, DEVICE_STATE_ACTIVE, &outputs)) &&
+        SUCCEEDED(outputs->GetCount(&count))) {
+        for (UINT i = 0; i < count && found == nullptr; ++i) {
+            IMMDevice* output = nullptr;
+            if (SUCCEEDED(outputs->Item(i, &output)) && visit(output)) std::swap(found, output);
+            release(output);
+        }
+    }
+    release(outputs);
+    return found;
+}
+
+IMMDevice* defaultOutput(IMMDeviceEnumerator* devices) {
+    IMMDevice* output = nullptr;
+    if (devices == nullptr || FAILED(devices->GetDefaultAudioEndpoint(eRender, eConsole, &output)))
+        return nullptr;
+    return output;
+}
+
 }  // namespace
 
 std::vector<std::string> MmDeviceOutputs::names() {
     const ComScope com;
     std::vector<std::string> names;
     IMMDeviceEnumerator* devices = enumerator();
-    IMMDeviceCollection* outputs = nullptr;
-    UINT count = 0;
-    if (devices != nullptr &&
-        SUCCEEDED(devices->EnumAudioEndpoints(eRender, DEVICE_STATE_ACTIVE, &outputs)) &&
-        SUCCEEDED(outputs->GetCount(&count))) {
-        for (UINT i = 0; i < count; ++i) {
-            IMMDevice* output = nullptr;
-            if (SUCCEEDED(outputs->Item(i, &output))) {
-                if (std::string name = friendlyName(output); !name.empty())
-                    names.push_back(std::move(name));
-            }
-            release(output);
-        }
-    }
-    release(outputs);
+    findOutput(devices, [&names](IMMDevice* output) {
+        if (std::string name = friendlyName(output); !name.empty())
+            names.push_back(std::move(name));
+        return false;
+    });
     release(devices);
     return names;
+}
+
+HRESULT MmDeviceOutputs::activate(const std::string& output, IAudioClient** client,
+                                  std::wstring& id) {
+    IMMDeviceEnumerator* devices = enumerator();
+    IMMDevice* device =
+        output.empty()
+            ? defaultOutput(devices)
+            : findOutput(devices, [&output](IMMDevice* d) { return friendlyName(d) == output; });
+    HRESULT result = E_FAIL;
+    if (device != nullptr) {
+        id = endpointId(device);
+        result = device->Activate(__uuidof(IAudioClient), CLSCTX_ALL, nullptr,
+                                  reinterpret_cast<void**>(client));
+    }
+    release(device);
+    release(devices);
+    return result;
+}
+
+std::wstring MmDeviceOutputs::defaultId() {
+    IMMDeviceEnumerator* devices = enumerator();
+    IMMDevice* device = defaultOutput(devices);
+    std::wstring id = device != nullptr ? endpointId(device) : std::wstring();
+    release(device);
+    release(devices);
+    return id;
 }
 
 std::string MmDeviceOutputs::defaultName() {
     const ComScope com;
     std::string name;
     IMMDeviceEnumerator* devices = enumerator();
-    IMMDevice* output = nullptr;
-    if (devices != nullptr &&
-        SUCCEEDED(devices->GetDefaultAudioEndpoint(eRender, eConsole, &output)))
-        name = friendlyName(output);
+    IMMDevice* output = defaultOutput(devices);
+    if (output != nullptr) name = friendlyName(output);
     release(output);
     release(devices);
     return name;
