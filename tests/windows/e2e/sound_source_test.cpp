@@ -7,10 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "program_session.h"
+#include "windows/win32/mmdevice_outputs.h"
 
 namespace orv::testing {
 namespace {
@@ -44,16 +48,12 @@ class SoundSource : public ProgramSession {
         }
         return -1;
     }
-    // The item of an output's sound, after the system's choice and what the computer plays.
-    static int outputItemOf(std::wstring_view name) {
-        for (UINT id = 0; id < waveOutGetNumDevs(); ++id) {
-            WAVEOUTCAPSW caps{};
-            if (waveOutGetDevCapsW(id, &caps, sizeof caps) == MMSYSERR_NOERROR &&
-                caps.szPname == name) {
-                return static_cast<int>(id) + 2;
-            }
-        }
-        return -1;
+    // The item of an output's sound, after the system's choice and what the computer plays:
+    // the outputs come in the order of the system's endpoints, not of winmm's devices.
+    static int outputItemOf(std::string_view name) {
+        const std::vector<std::string> outputs = win32::MmDeviceOutputs().names();
+        const auto found = std::find(outputs.begin(), outputs.end(), name);
+        return found == outputs.end() ? -1 : static_cast<int>(found - outputs.begin()) + 2;
     }
     // Chooses item `item` of the sound-source sub-menu, the last of the pop-up menu, with the
     // keyboard as a user may.
@@ -104,7 +104,7 @@ TEST_F(SoundSource, TheChosenMonitorIsShownAtOnceTheSystemsChoiceAgainAndTheChoi
 
 // Wine refuses loopback capture, so an output's sound comes from its monitor.
 TEST_F(SoundSource, AnOutputsSoundIsShownThroughItsMonitorAndKeptByItsOwnName) {
-    const int secondOutput = outputItemOf(L"Orvanta-B");
+    const int secondOutput = outputItemOf("Orvanta-B");
     ASSERT_GT(secondOutput, 0) << "Wine lists no second output";
     startCapture();
     chooseSource(secondOutput);
