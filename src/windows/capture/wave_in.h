@@ -16,6 +16,8 @@ inline constexpr unsigned kWimOpen = 0x3BE;
 inline constexpr unsigned kWimClose = 0x3BF;
 inline constexpr unsigned kWimData = 0x3C0;
 inline constexpr MmResult kMmSysErrNoError = 0;
+inline constexpr MmResult kMmSysErrBadDeviceId = 2;
+inline constexpr MmResult kMmSysErrAllocated = 4;  // held by another program
 inline constexpr MmResult kMmSysErrInvalHandle = 5;
 inline constexpr std::uint16_t kWaveFormatPcm = 1;
 

@@ -69,9 +69,9 @@ class SkinForm : public forms::Form {
     void mnuExit_Click();
     void mnuDevice_Click(const std::string& deviceName);
 
-    // Lists the sound inputs in their sub-menu: the system's choice, then each device (indexed
-    // by device number; unnamed ones left out), with a check mark on `inUse`, a device number
-    // or the wave mapper.
+    // Lists the sound inputs in their sub-menu: the system's choice, the sources of what the
+    // outputs play, a separator, then each recording device (all indexed by device number;
+    // unnamed ones left out), with a check mark on `inUse`, a device number or the wave mapper.
     void listSoundSources(const std::vector<std::string>& devices, unsigned inUse);
 
     // The sub-folders of a folder listing that are skins: plain directories, "." and ".."

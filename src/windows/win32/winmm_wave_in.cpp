@@ -29,7 +29,8 @@ static_assert(offsetof(WaveHeader, reserved) == offsetof(WAVEHDR, reserved));
 static_assert(capture::kWimData == WIM_DATA && capture::kWimOpen == WIM_OPEN &&
               capture::kWimClose == WIM_CLOSE);
 static_assert(capture::kCallbackFunction == CALLBACK_FUNCTION);
-static_assert(capture::kWaveMapper == WAVE_MAPPER);
+static_assert(capture::kWaveMapper == WAVE_MAPPER &&
+              capture::kMmSysErrBadDeviceId == MMSYSERR_BADDEVICEID);
 
 // The program's callback; written before a device opens, read on the audio thread.
 std::atomic<capture::WaveInProc> portableCallback{nullptr};

@@ -7,10 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "program_session.h"
+#include "windows/win32/mmdevice_outputs.h"
 
 namespace orv::testing {
 namespace {
@@ -32,16 +36,24 @@ class SoundSource : public ProgramSession {
         ProgramSession::TearDown();
     }
     // The wave-input device by the name the system gives it; its item in the sub-menu follows
-    // the system's choice.
+    // the system's choice, what the computer plays and each output's sound (the separator is
+    // no stop for the keyboard).
     static int menuItemOf(std::wstring_view name) {
         for (UINT id = 0; id < waveInGetNumDevs(); ++id) {
             WAVEINCAPSW caps{};
             if (waveInGetDevCapsW(id, &caps, sizeof caps) == MMSYSERR_NOERROR &&
                 caps.szPname == name) {
-                return static_cast<int>(id) + 1;
+                return static_cast<int>(id + waveOutGetNumDevs()) + 2;
             }
         }
         return -1;
+    }
+    // The item of an output's sound, after the system's choice and what the computer plays:
+    // the outputs come in the order of the system's endpoints, not of winmm's devices.
+    static int outputItemOf(std::string_view name) {
+        const std::vector<std::string> outputs = win32::MmDeviceOutputs().names();
+        const auto found = std::find(outputs.begin(), outputs.end(), name);
+        return found == outputs.end() ? -1 : static_cast<int>(found - outputs.begin()) + 2;
     }
     // Chooses item `item` of the sound-source sub-menu, the last of the pop-up menu, with the
     // keyboard as a user may.
@@ -88,6 +100,28 @@ TEST_F(SoundSource, TheChosenMonitorIsShownAtOnceTheSystemsChoiceAgainAndTheChoi
     ASSERT_NE(window, nullptr);
     startCapture();
     EXPECT_TRUE(shows(kSecondLevel)) << "the choice was not kept";
+}
+
+// Wine refuses loopback capture, so an output's sound comes from its monitor.
+TEST_F(SoundSource, AnOutputsSoundIsShownThroughItsMonitorAndKeptByItsOwnName) {
+    const int secondOutput = outputItemOf("Orvanta-B");
+    ASSERT_GT(secondOutput, 0) << "Wine lists no second output";
+    startCapture();
+    chooseSource(secondOutput);
+    EXPECT_TRUE(shows(kSecondLevel)) << "the second output's sound is not shown";
+    EXPECT_EQ(setting(L"Settings", L"Device"), L"\x1FOrvanta-B");
+    chooseSource(1);
+    EXPECT_TRUE(shows(kDefaultLevel)) << "what the default output plays is not shown";
+
+    chooseSource(secondOutput);
+    close(window);
+    ASSERT_TRUE(program->waitForExit().has_value());
+    program = Process::start(programUnderTest());
+    ASSERT_TRUE(program.has_value());
+    window = waitForMainWindow(program->id(), kMainCaption);
+    ASSERT_NE(window, nullptr);
+    startCapture();
+    EXPECT_TRUE(shows(kSecondLevel)) << "the output's choice was not kept";
 }
 
 }  // namespace

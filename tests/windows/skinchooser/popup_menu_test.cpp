@@ -181,7 +181,13 @@ INSTANTIATE_TEST_SUITE_P(
                       SourceMenuCase{kTwoSinks, 0, "USB Microphone", kTwoSinksItems, 0},  // gone
                       SourceMenuCase{{"Line & Mic"}, 0, "Line & Mic", {kSystem, "Line && Mic"}, 1},
                       SourceMenuCase{{"Line In", ""}, 2, "Line In", {kSystem, "Line In"}, 1},
-                      SourceMenuCase{{"Mic", "Mic"}, 0, "Mic", {kSystem, "Mic", "Mic"}, 1}));
+                      SourceMenuCase{{"Mic", "Mic"}, 0, "Mic", {kSystem, "Mic", "Mic"}, 1},
+                      // An output stored by its mark is not the recording device of its name.
+                      SourceMenuCase{{"Mic", "\x1F", "\x1FMic & Co"},
+                                     0,
+                                     "\x1FMic & Co",
+                                     {kSystem, "Звук компьютера", "Звук: Mic && Co", "-", "Mic"},
+                                     2}));
 
 TEST_F(PopupMenuTest, AChosenSoundSourceIsStoredByNameTheSystemsChoiceAsEmpty) {
     device.offer(kTwoSinks);
