@@ -1,15 +1,21 @@
 #include "windows/capture/sound_sources.h"
 
+#include <algorithm>
+
+#include "windows/capture/input_devices.h"
+
 namespace orv::capture {
 
 namespace {
 
-// winmm cuts a device's name to this many characters.
-constexpr std::size_t kWinmmNameLength = 31;
-
-bool namesAgree(std::string_view full, std::string_view recorded) {
-    if (recorded.size() >= kWinmmNameLength) return full.starts_with(recorded);
-    return full == recorded;
+// The whole name of the device winmm calls NAME, when exactly one endpoint has it; else NAME.
+std::string wholeName(const std::string& name, const std::vector<std::string>& wholeNames) {
+    const auto matches = [&name](const std::string& whole) { return isWinmmNameOf(name, whole); };
+    const auto found = std::find_if(wholeNames.begin(), wholeNames.end(), matches);
+    if (found == wholeNames.end() ||
+        std::find_if(found + 1, wholeNames.end(), matches) != wholeNames.end())
+        return name;
+    return *found;
 }
 
 }  // namespace
@@ -21,13 +27,20 @@ SoundSources::SoundSources(WaveInDevice& recording, OutputEndpoints& outputs,
 unsigned SoundSources::getNumDevs() {
     recordingCount_ = recording_.getNumDevs();
     outputNames_ = outputs_.names();
+    recordingNames_ = outputs_.recordingNames();
+    // With no output at all there is nothing for the default output's source to record.
+    if (outputNames_.empty()) return recordingCount_;
     return recordingCount_ + 1 + static_cast<unsigned>(outputNames_.size());
 }
 
 MmResult SoundSources::getDevCaps(unsigned deviceId, std::string& name) {
-    if (deviceId < recordingCount_) return recording_.getDevCaps(deviceId, name);
+    if (deviceId < recordingCount_) {
+        const MmResult result = recording_.getDevCaps(deviceId, name);
+        if (result == kMmSysErrNoError) name = wholeName(name, recordingNames_);
+        return result;
+    }
     const unsigned output = deviceId - recordingCount_;
-    if (output > outputNames_.size()) return kMmSysErrBadDeviceId;
+    if (outputNames_.empty() || output > outputNames_.size()) return kMmSysErrBadDeviceId;
     name = std::string(kOutputMark) + (output == 0 ? std::string() : outputNames_[output - 1]);
     return kMmSysErrNoError;
 }
@@ -37,7 +50,7 @@ MmResult SoundSources::open(WaveInHandle* handle, unsigned deviceId, const WaveF
     if (deviceId == kWaveMapper || deviceId < recordingCount_)
         return recording_.open(handle, deviceId, format, callback, instance, flags);
     const unsigned output = deviceId - recordingCount_;
-    if (output > outputNames_.size()) return kMmSysErrBadDeviceId;
+    if (outputNames_.empty() || output > outputNames_.size()) return kMmSysErrBadDeviceId;
     return openOutput(handle, output == 0 ? std::string() : outputNames_[output - 1], format,
                       callback, instance, flags);
 }
@@ -126,7 +139,7 @@ unsigned SoundSources::monitorOf(const std::string& output) {
     for (const std::string& carrier : {"Monitor of " + output, output}) {
         std::string name;
         for (unsigned id = 0; id < recordingCount_; ++id) {
-            if (recording_.getDevCaps(id, name) == kMmSysErrNoError && namesAgree(carrier, name))
+            if (recording_.getDevCaps(id, name) == kMmSysErrNoError && isWinmmNameOf(name, carrier))
                 return id;
         }
     }

@@ -15,9 +15,10 @@ namespace orv::capture {
 // taken for a recording device of the same name.
 inline constexpr std::string_view kOutputMark = "\x1F";
 
-// The recording devices, numbered as the system numbers them, then the sources of what the
-// outputs play: the default output first, then each output. An output's source records the
-// output itself (loopback); where the system refuses that, from the input that carries it
+// The recording devices, numbered as the system numbers them and by their whole names, then the
+// sources of what the outputs play: the default output first, then each output. An output's source
+// records the output itself (loopback); where the system refuses that, from the input that carries
+// it
 // ("Monitor of <output>", as PulseAudio and PipeWire name it); with none, it cannot be opened.
 // An output chosen by name that goes away during the capture is followed by the system's
 // choice of recording device, as a recording device that is missing is.
@@ -62,7 +63,8 @@ class SoundSources final : public WaveInDevice {
     } fallbackOpen_;
     WaveInHandle fallbackHandle_ = 0;  // the system's choice recording for the lost output
     unsigned recordingCount_ = 0;
-    std::vector<std::string> outputNames_;  // as of the last getNumDevs()
+    std::vector<std::string> outputNames_;     // as of the last getNumDevs()
+    std::vector<std::string> recordingNames_;  // the inputs' whole names, likewise
 };
 
 }  // namespace orv::capture

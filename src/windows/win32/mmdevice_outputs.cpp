@@ -67,14 +67,14 @@ std::wstring endpointId(IMMDevice* device) {
     return id;
 }
 
-// Each active output, until `visit` returns true; that output is kept for the caller.
+// Each active endpoint of `flow`, until `visit` returns true; that one is kept for the caller.
 template <typename Visit>
-IMMDevice* findOutput(IMMDeviceEnumerator* devices, Visit visit) {
+IMMDevice* findEndpoint(IMMDeviceEnumerator* devices, EDataFlow flow, Visit visit) {
     IMMDeviceCollection* outputs = nullptr;
     UINT count = 0;
     IMMDevice* found = nullptr;
     if (devices != nullptr &&
-        SUCCEEDED(devices->EnumAudioEndpoints(eRender, DEVICE_STATE_ACTIVE, &outputs)) &&
+        SUCCEEDED(devices->EnumAudioEndpoints(flow, DEVICE_STATE_ACTIVE, &outputs)) &&
         SUCCEEDED(outputs->GetCount(&count))) {
         for (UINT i = 0; i < count && found == nullptr; ++i) {
             IMMDevice* output = nullptr;
@@ -93,14 +93,13 @@ IMMDevice* defaultOutput(IMMDeviceEnumerator* devices) {
     return output;
 }
 
-}  // namespace
-
-std::vector<std::string> MmDeviceOutputs::names() {
+// The friendly names of the active endpoints of `flow`.
+std::vector<std::string> endpointNames(EDataFlow flow) {
     const ComScope com;
     std::vector<std::string> names;
     IMMDeviceEnumerator* devices = enumerator();
-    findOutput(devices, [&names](IMMDevice* output) {
-        if (std::string name = friendlyName(output); !name.empty())
+    findEndpoint(devices, flow, [&names](IMMDevice* endpoint) {
+        if (std::string name = friendlyName(endpoint); !name.empty())
             names.push_back(std::move(name));
         return false;
     });
@@ -108,13 +107,23 @@ std::vector<std::string> MmDeviceOutputs::names() {
     return names;
 }
 
+}  // namespace
+
+std::vector<std::string> MmDeviceOutputs::names() {
+    return endpointNames(eRender);
+}
+
+std::vector<std::string> MmDeviceOutputs::recordingNames() {
+    return endpointNames(eCapture);
+}
+
 HRESULT MmDeviceOutputs::activate(const std::string& output, IAudioClient** client,
                                   std::wstring& id) {
     IMMDeviceEnumerator* devices = enumerator();
-    IMMDevice* device =
-        output.empty()
-            ? defaultOutput(devices)
-            : findOutput(devices, [&output](IMMDevice* d) { return friendlyName(d) == output; });
+    IMMDevice* device = output.empty() ? defaultOutput(devices)
+                                       : findEndpoint(devices, eRender, [&output](IMMDevice* d) {
+                                             return friendlyName(d) == output;
+                                         });
     HRESULT result = E_FAIL;
     if (device != nullptr) {
         id = endpointId(device);

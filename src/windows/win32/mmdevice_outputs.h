@@ -8,13 +8,14 @@
 
 namespace orv::win32 {
 
-// The active render endpoints by their friendly names, asked of the system on every call so
-// that a new default output is followed. The names start COM for their own query; a stream's
-// calls (activate, defaultId) use the COM of the stream's thread.
+// The active render endpoints (and the capture endpoints' names) by their friendly names, asked of
+// the system on every call so that a new default output is followed. The names start COM for their
+// own query; a stream's calls (activate, defaultId) use the COM of the stream's thread.
 class MmDeviceOutputs final : public capture::OutputEndpoints, public RenderEndpoints {
   public:
     std::vector<std::string> names() override;
     std::string defaultName() override;
+    std::vector<std::string> recordingNames() override;
     HRESULT activate(const std::string& output, IAudioClient** client, std::wstring& id) override;
     std::wstring defaultId() override;
 };

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "windows/capture/capture.h"
+#include "windows/capture/input_devices.h"
 #include "windows/capture/wave_in_callback.h"
 #include "windows/support/scripted_endpoint_stream.h"
 #include "windows/support/scripted_wave_in.h"
@@ -17,6 +18,9 @@ class ScriptedOutputs : public capture::OutputEndpoints {
   public:
     std::vector<std::string> names() override { return {"Orvanta", "orvtest Audio/Sink sink B"}; }
     std::string defaultName() override { return defaultOutput; }
+    std::vector<std::string> recordingNames() override {
+        return {"Mic", "Monitor of orvtest Audio/Sink sink B", "Monitor of Orvanta"};
+    }
     std::string defaultOutput = "Orvanta";
 };
 
@@ -55,6 +59,25 @@ INSTANTIATE_TEST_SUITE_P(Outputs, SoundSourcesOpen,
                                            OpenCase{"orvtest Audio/Sink sink B", 0, "open 1"},
                                            OpenCase{"PulseAudio", 0, "open 3"}, OpenCase{"", 0, ""},
                                            OpenCase{"", 1, "open 2"}, OpenCase{"", 2, "open 1"}));
+
+// winmm cuts names to 31 characters: the menu shows the whole name, and a cut one kept by an
+// earlier version still finds its device.
+TEST(SoundSourcesNames, RecordingDevicesGoByTheirWholeNamesAndCutOnesStillFindThem) {
+    ScriptedWaveIn recording;
+    recording.offer({"Mic", "Monitor of orvtest Audio/Sink s", "PulseAudio"});
+    ScriptedOutputs outputs;
+    ScriptedEndpointStream stream;
+    capture::LoopbackDevice loopback(stream);
+    capture::SoundSources sources(recording, outputs, loopback);
+    const std::vector<std::string> names = capture::inputDeviceNames(sources);
+    ASSERT_GE(names.size(), 3U);
+    EXPECT_EQ(names[1], "Monitor of orvtest Audio/Sink sink B");
+    EXPECT_EQ(names[2], "PulseAudio") << "a name no endpoint has stays as winmm gives it";
+    for (const char* kept :
+         {"Monitor of orvtest Audio/Sink sink B", "Monitor of orvtest Audio/Sink s"})
+        EXPECT_EQ(capture::inputDeviceId(sources, kept), 1U) << kept;
+    EXPECT_EQ(capture::inputDeviceId(sources, "Monitor of orvtest"), capture::kWaveMapper);
+}
 
 TEST(SoundSourcesLoopback, AnOutputHeldElsewhereCannotOpenAndNoMonitorIsTried) {
     ScriptedWaveIn recording;
