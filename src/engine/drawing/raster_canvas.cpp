@@ -57,7 +57,9 @@ RasterCanvas::RasterCanvas(int width, int height)
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
               swapRedBlue(backColour())),
       below_(static_cast<std::size_t>(height_ + 2 * kMaxDrawWidth)),
-      above_(static_cast<std::size_t>(height_ + 2 * kMaxDrawWidth)) {}
+      above_(static_cast<std::size_t>(height_ + 2 * kMaxDrawWidth)),
+      rowFirst_(static_cast<std::size_t>(width_ + 2 * kMaxDrawWidth + 1)),
+      rowLast_(rowFirst_.size()) {}
 
 Colour RasterCanvas::pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
@@ -201,38 +203,62 @@ void RasterCanvas::segment(Pixel from, Pixel to, std::uint32_t rgb) {
         }
         return;
     }
-    // The run of line pixels whose squares cover step m is a..b.
+    if (alongX) {
+        shallowSegment(m1, n1, m2, n2, rgb);
+        return;
+    }
+    // The run of line pixels whose squares cover row m is a..b; its span is one row of memory.
     const auto runStart = [&](std::int64_t m) { return std::max(m1, m + back - w + 1); };
     const auto runEnd = [&](std::int64_t m) { return std::min(m2, m + back); };
     ThinLine a(m1, n1, m2 - m1, n2 - n1, runStart(first));
     ThinLine b(m1, n1, m2 - m1, n2 - n1, runEnd(first));
-
-    if (!alongX) {  // each step's span is one row of memory: painted as it comes
-        for (std::int64_t m = first; m <= last; ++m) {
-            a.moveTo(runStart(m));
-            b.moveTo(runEnd(m));
-            paintRow(std::min(a.across(), b.across()) - back,
-                     std::max(a.across(), b.across()) - back + w - 1, m, rgb);
-        }
-        return;
-    }
-    // Along x a step's span is a column: steps with the same span are painted together.
-    std::int64_t spanFrom = first;
-    std::int64_t spanLo = 0;
-    std::int64_t spanHi = -1;
     for (std::int64_t m = first; m <= last; ++m) {
         a.moveTo(runStart(m));
         b.moveTo(runEnd(m));
-        const std::int64_t lo = std::min(a.across(), b.across()) - back;
-        const std::int64_t hi = std::max(a.across(), b.across()) - back + w - 1;
-        if (m > first && (lo != spanLo || hi != spanHi)) {
-            paint(spanFrom, spanLo, m - 1, spanHi, rgb);
-            spanFrom = m;
-        }
-        spanLo = lo;
-        spanHi = hi;
+        paintRow(std::min(a.across(), b.across()) - back,
+                 std::max(a.across(), b.across()) - back + w - 1, m, rgb);
     }
-    paint(spanFrom, spanLo, last, spanHi, rgb);
+}
+
+// Painted by rows too, which are contiguous in memory: the thin line's pixels form one run of
+// columns in each of its rows, and row r of the wide line is covered by the runs of the rows
+// whose squares reach it, r + back - w + 1 to r + back, which lie side by side.
+void RasterCanvas::shallowSegment(std::int64_t m1, std::int64_t n1, std::int64_t m2,
+                                  std::int64_t n2, std::uint32_t rgb) {
+    const int w = drawWidth();
+    const int back = (w - 1) / 2;
+    // Only the line's pixels whose squares reach the pane's columns.
+    const std::int64_t from = std::max<std::int64_t>(m1, back - w + 1);
+    const std::int64_t to = std::min<std::int64_t>(m2, width_ - 1 + back);
+    if (from > to) return;
+    const std::int64_t step = n2 > n1 ? 1 : -1;
+    ThinLine line(m1, n1, m2 - m1, n2 - n1, from);
+    const std::int64_t firstRow = line.across();
+    std::size_t rows = 0;
+    rowFirst_[0] = from;
+    for (std::int64_t m = from; m <= to; ++m) {
+        line.moveTo(m);
+        const auto row = static_cast<std::size_t>((line.across() - firstRow) * step);
+        if (row != rows) rowFirst_[row] = m;
+        rowLast_[row] = m;
+        rows = row;
+    }
+    const std::int64_t lastRow = firstRow + static_cast<std::int64_t>(rows) * step;
+    const std::int64_t top = std::max<std::int64_t>(std::min(firstRow, lastRow) - back, 0);
+    const std::int64_t bottom =
+        std::min<std::int64_t>(std::max(firstRow, lastRow) - back + w - 1, height_ - 1);
+    const auto index = [&](std::int64_t y) {
+        return static_cast<std::size_t>((y - firstRow) * step);
+    };
+    for (std::int64_t r = top; r <= bottom; ++r) {
+        const std::int64_t low = std::max(r + back - w + 1, std::min(firstRow, lastRow));
+        const std::int64_t high = std::min<std::int64_t>(r + back, std::max(firstRow, lastRow));
+        // Along the line the rows come in the order of `step`: the run of its earliest row
+        // starts the span, the latest row's run ends it.
+        const std::size_t earliest = std::min(index(low), index(high));
+        const std::size_t latest = std::max(index(low), index(high));
+        paintRow(rowFirst_[earliest] - back, rowLast_[latest] - back + w - 1, r, rgb);
+    }
 }
 
 void RasterCanvas::fill(Colour colour) {

@@ -70,6 +70,9 @@ class RasterCanvas final : public Canvas, public pixels::RasterSource {
     // Paints the pen's square around one pixel of a stroke.
     void stamp(Pixel at, std::uint32_t rgb);
     void segment(Pixel from, Pixel to, std::uint32_t rgb);
+    // The wide line from x m1 to m2 (m1 < m2) that runs more along x than down, row by row.
+    void shallowSegment(std::int64_t m1, std::int64_t n1, std::int64_t m2, std::int64_t n2,
+                        std::uint32_t rgb);
 
     int width_;
     int height_;
@@ -88,6 +91,10 @@ class RasterCanvas final : public Canvas, public pixels::RasterSource {
     // here so that drawing allocates nothing.
     std::vector<Run> below_;
     std::vector<Run> above_;
+    // For a shallow wide line, the first and last column of its thin line in each of its rows,
+    // from its first row on.
+    std::vector<std::int64_t> rowFirst_;
+    std::vector<std::int64_t> rowLast_;
 };
 
 }  // namespace orv::drawing
