@@ -3,10 +3,7 @@
 #include <windows.h>
 
 #include "windows/app/program.h"
-#include "windows/capture/loopback_device.h"
-#include "windows/capture/sound_sources.h"
-#include "windows/win32/mmdevice_outputs.h"
-#include "windows/win32/wasapi_stream.h"
+#include "windows/win32/system_sound_sources.h"
 #include "windows/win32/win32.h"
 #include "windows/win32/window_proc.h"
 
@@ -19,12 +16,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
 
     win32::Win32Platform platform(instance, info.title);
     win32::RegistrySettingsStore store;
-    win32::WinmmWaveIn waveIn;
-    win32::MmDeviceOutputs outputs;
-    win32::WasapiStream outputStream(outputs);
-    capture::LoopbackDevice loopback(outputStream);
-    capture::SoundSources sources(waveIn, outputs, loopback);
-    app::Program program(platform, store, sources, info);
+    win32::SystemSoundSources sound;
+    app::Program program(platform, store, sound.sources, info);
     win32::unexpectedFailureReport() = [&program] { program.reportUnexpectedFailure(); };
     if (!program.Main()) return 0;
     // The program ends through Platform::endProgram; the loop ends only on a stray WM_QUIT.
