@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <string>
 
+#include "measured_program.h"
 #include "windows/app/program.h"
-#include "windows/settings/settings_store.h"
 #include "windows/win32/win32.h"
 
 namespace {
@@ -60,25 +60,15 @@ class CountingWaveIn final : public capture::WaveInDevice {
     win32::WinmmWaveIn real_;
 };
 
-app::Program* program = nullptr;
-
-void CALLBACK stopCapture(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    program->frmMain().cmdStop.click();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     const double seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
     constexpr double kBlocksPerSecond = 11025.0 / 256.0;
 
-    forms::AppInfo info = win32::applicationInfo(GetModuleHandleW(nullptr), false);
-    win32::Win32Platform platform(GetModuleHandleW(nullptr), info.title);
-    settings::MemorySettingsStore store;  // leaves the user's settings alone
     CountingWaveIn waveIn;
-    app::Program measured(platform, store, waveIn, info);
-    program = &measured;
+    measure::MeasuredProgram run(waveIn);
+    app::Program& measured = run.program();
     if (!measured.Main()) return 1;
 
     // Showing one block: the pane's picture copied to the screen, the grid drawn over it.
@@ -96,9 +86,8 @@ int main(int argc, char** argv) {
         ++drawn;
         draw();
     };
-    SetTimer(nullptr, 0, static_cast<UINT>(seconds * 1000), &stopCapture);
     const auto start = std::chrono::steady_clock::now();
-    measured.frmMain().cmdStart.click();  // returns when the timer has pressed Stop
+    run.captureFor(seconds);
     const double elapsed =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 

@@ -16,12 +16,10 @@
 #include <thread>
 #include <vector>
 
+#include "measured_program.h"
 #include "windows/app/program.h"
-#include "windows/capture/loopback_device.h"
 #include "windows/capture/sound_sources.h"
-#include "windows/settings/settings_store.h"
-#include "windows/win32/mmdevice_outputs.h"
-#include "windows/win32/wasapi_stream.h"
+#include "windows/win32/system_sound_sources.h"
 #include "windows/win32/win32.h"
 
 namespace {
@@ -80,27 +78,13 @@ void play() {
     CloseHandle(done);
 }
 
-app::Program* program = nullptr;
-
-void CALLBACK stopCapture(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    program->frmMain().cmdStop.click();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     const double seconds = argc > 1 ? std::atof(argv[1]) : 12.0;
-    forms::AppInfo info = win32::applicationInfo(GetModuleHandleW(nullptr), false);
-    win32::Win32Platform platform(GetModuleHandleW(nullptr), info.title);
-    settings::MemorySettingsStore store;  // leaves the user's settings alone
-    win32::WinmmWaveIn waveIn;
-    win32::MmDeviceOutputs outputs;
-    win32::WasapiStream outputStream(outputs);
-    capture::LoopbackDevice loopback(outputStream);
-    capture::SoundSources sources(waveIn, outputs, loopback);
-    app::Program measured(platform, store, sources, info);
-    program = &measured;
+    win32::SystemSoundSources sound;
+    measure::MeasuredProgram run(sound.sources);
+    app::Program& measured = run.program();
     if (!measured.Main()) return 1;
     measured.capture().selectDevice(std::string(capture::kOutputMark));
 
@@ -123,8 +107,7 @@ int main(int argc, char** argv) {
                                 .count());
     };
     std::thread player(play);
-    SetTimer(nullptr, 0, static_cast<UINT>(seconds * 1000), &stopCapture);
-    measured.frmMain().cmdStart.click();  // returns when the timer has pressed Stop
+    run.captureFor(seconds);
     playing = false;
     player.join();
 
