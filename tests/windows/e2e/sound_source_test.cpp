@@ -65,6 +65,16 @@ class SoundSource : public ProgramSession {
         PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
         ASSERT_TRUE(waitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stays open";
     }
+    // Ends the program as a user does and starts it again, capturing.
+    void restartCapturing() {
+        close(window);
+        ASSERT_TRUE(program->waitForExit().has_value());
+        program = Process::start(programUnderTest());
+        ASSERT_TRUE(program.has_value());
+        window = waitForMainWindow(program->id(), kMainCaption);
+        ASSERT_NE(window, nullptr);
+        startCapture();
+    }
     // Style 0 draws a constant level as a bar from that row of the pane down to its bottom.
     bool shows(int level) {
         return waitUntil([&] {
@@ -92,13 +102,7 @@ TEST_F(SoundSource, TheChosenMonitorIsShownAtOnceTheSystemsChoiceAgainAndTheChoi
     EXPECT_EQ(setting(L"Settings", L"Device"), L"");
 
     chooseSource(secondItem);
-    close(window);
-    ASSERT_TRUE(program->waitForExit().has_value());
-    program = Process::start(programUnderTest());
-    ASSERT_TRUE(program.has_value());
-    window = waitForMainWindow(program->id(), kMainCaption);
-    ASSERT_NE(window, nullptr);
-    startCapture();
+    ASSERT_NO_FATAL_FAILURE(restartCapturing());
     EXPECT_TRUE(shows(kSecondLevel)) << "the choice was not kept";
 }
 
@@ -114,13 +118,7 @@ TEST_F(SoundSource, AnOutputsSoundIsShownThroughItsMonitorAndKeptByItsOwnName) {
     EXPECT_TRUE(shows(kDefaultLevel)) << "what the default output plays is not shown";
 
     chooseSource(secondOutput);
-    close(window);
-    ASSERT_TRUE(program->waitForExit().has_value());
-    program = Process::start(programUnderTest());
-    ASSERT_TRUE(program.has_value());
-    window = waitForMainWindow(program->id(), kMainCaption);
-    ASSERT_NE(window, nullptr);
-    startCapture();
+    ASSERT_NO_FATAL_FAILURE(restartCapturing());
     EXPECT_TRUE(shows(kSecondLevel)) << "the output's choice was not kept";
 }
 
