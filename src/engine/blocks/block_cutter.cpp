@@ -13,14 +13,22 @@ BlockCutter::BlockCutter(std::size_t expectedChunk) {
     samples_.reserve(expectedChunk + kWhole);
 }
 
-void BlockCutter::append(std::span<const float> mono) {
-    // Drop what was taken before growing, so the queue never holds more than one block's rest
-    // and one chunk.
+void BlockCutter::dropTaken() {
+    // Before growing, so the queue never holds more than one block's rest and one chunk.
     if (start_ > 0) {
         samples_.erase(samples_.begin(), samples_.begin() + static_cast<std::ptrdiff_t>(start_));
         start_ = 0;
     }
+}
+
+void BlockCutter::append(std::span<const float> mono) {
+    dropTaken();
     for (const float s : mono) samples_.push_back(toProgramSample(s));
+}
+
+void BlockCutter::append(std::span<const std::uint8_t> samples) {
+    dropTaken();
+    samples_.insert(samples_.end(), samples.begin(), samples.end());
 }
 
 bool BlockCutter::takeWhole(Block& block) {

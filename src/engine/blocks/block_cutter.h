@@ -18,6 +18,8 @@ class BlockCutter {
     explicit BlockCutter(std::size_t expectedChunk = 0);
 
     void append(std::span<const float> mono);
+    // Samples already in the program's 8 bits.
+    void append(std::span<const std::uint8_t> samples);
     // The next whole block, if one is queued.
     bool takeWhole(Block& block);
     // What is left after the last whole block, filled up with silence; false when nothing is.
@@ -25,6 +27,8 @@ class BlockCutter {
     std::size_t queued() const { return samples_.size() - start_; }
 
   private:
+    void dropTaken();
+
     std::vector<std::uint8_t> samples_;
     std::size_t start_ = 0;
 };

@@ -23,6 +23,8 @@ class SincResampler {
     std::span<const float> process(std::span<const float> chunk);
     // What is still held once the input has ended (the input taken as silence beyond it).
     std::span<const float> drain();
+    // The most samples one call hands back.
+    std::size_t maxOutput() const { return output_.size(); }
 
   private:
     // The filter's cut-off, as a fraction of the lower rate's half, and its length in zero

@@ -1,24 +1,21 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <vector>
 
-#include "engine/blocks/sinc_resampler.h"
-#include "engine/blocks/sound_block.h"
+#include "engine/blocks/program_sound_converter.h"
 #include "linux/live/sound_server.h"
 
 namespace orv::live {
 
-// Turns what a source records in its own format (interleaved float frames, any channel count
-// and rate) into the program's sound by the renderer's rule: the channels' mean, 11025 Hz, then
-// 8 bits. A server's own down-mix is not the renderer's (PipeWire adds stereo channels at
-// 0.707), so the program does it. The rate is changed by the engine's resampler, which keeps
-// within a level of the renderer's libsoxr and hands on a block for every block recorded:
-// libsoxr works in long pieces, holding back up to 70 ms at 48 kHz and then giving three blocks
-// at once, which would lag and jerk a live picture. Holds its buffers from the start.
+// Hands what a source records in its own format (interleaved float frames, any channel count
+// and rate) on as the program's sound, made by the engine's converter. A server's own down-mix
+// is not the renderer's (PipeWire adds stereo channels at 0.707), so the program does it. The
+// rate is changed by the engine's resampler, which keeps within a level of the renderer's
+// libsoxr and hands on a block for every block recorded: libsoxr works in long pieces, holding
+// back up to 70 ms at 48 kHz and then giving three blocks at once, which would lag and jerk a
+// live picture.
 class SoundConverter {
   public:
     SoundConverter(int rate, int channels);
@@ -30,10 +27,7 @@ class SoundConverter {
 
   private:
     int rate_;
-    int channels_;
-    blocks::SincResampler resampler_;
-    std::vector<float> mono_;
-    std::array<std::uint8_t, blocks::kBlockSamples> samples_{};
+    blocks::ProgramSoundConverter converter_;
 };
 
 }  // namespace orv::live

@@ -12,8 +12,7 @@
 #include <vector>
 
 #include "engine/blocks/block_cutter.h"
-#include "engine/blocks/sample_conversion.h"
-#include "engine/blocks/sinc_resampler.h"
+#include "engine/blocks/program_sound_converter.h"
 #include "engine/drawing/block_drawing.h"
 #include "engine/drawing/custom_colours.h"
 #include "engine/drawing/grid.h"
@@ -42,18 +41,14 @@ struct Pane {
     std::vector<std::uint32_t> rgba;     // the picture as canvas ImageData wants it: R, G, B, A
 };
 
-// The sound coming in: its frames as the page writes them, made mono, then at 11025 Hz.
+// The sound coming in: its frames as the page writes them, then the program's sound.
 struct Stream {
     Stream(int rate, int channels, std::size_t maxFrames)
-        : channels(channels),
-          frames(maxFrames * static_cast<std::size_t>(channels)),
-          mono(maxFrames),
-          resampler(rate, blocks::kSampleRate, maxFrames),
-          cutter(maxFrames) {}
-    int channels;
+        : frames(maxFrames * static_cast<std::size_t>(channels)),
+          converter(rate, channels, maxFrames),
+          cutter(converter.maxOutput()) {}
     std::vector<float> frames;
-    std::vector<float> mono;
-    blocks::SincResampler resampler;
+    blocks::ProgramSoundConverter converter;
     blocks::BlockCutter cutter;
 };
 
@@ -88,10 +83,10 @@ EMSCRIPTEN_KEEPALIVE float* orvOpenSound(int rate, int channels, int maxFrames) 
 // Takes in the chunk of `frames` frames written at orvOpenSound's address and draws every block
 // it completes, in order; returns how many it drew.
 EMSCRIPTEN_KEEPALIVE int orvTakeSound(int frames, int style, int scheme, int clear, int penWidth) {
-    const std::span<const float> chunk(stream->frames.data(),
-                                       static_cast<std::size_t>(frames * stream->channels));
-    const std::size_t count = blocks::averageChannels(chunk, stream->channels, stream->mono);
-    stream->cutter.append(stream->resampler.process({stream->mono.data(), count}));
+    const auto taken = std::min(static_cast<std::size_t>(std::max(frames, 0)) *
+                                    static_cast<std::size_t>(stream->converter.channels()),
+                                stream->frames.size());
+    stream->cutter.append(stream->converter.convert({stream->frames.data(), taken}));
     int drawn = 0;
     while (stream->cutter.takeWhole(pane->block)) {
         pane->drawing.draw(pane->block, {style, scheme, clear != 0, penWidth});

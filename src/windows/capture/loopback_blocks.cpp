@@ -26,9 +26,9 @@ float decodeSample(const std::uint8_t* p, const MixFormat& format) {
 
 LoopbackBlocks::LoopbackBlocks(const MixFormat& format, std::size_t maxPacketFrames)
     : format_(format),
+      maxPacketFrames_(maxPacketFrames),
       frames_(maxPacketFrames * static_cast<std::size_t>(format.channels)),
-      mono_(maxPacketFrames),
-      resampler_(format.rate, blocks::kSampleRate, maxPacketFrames),
+      converter_(format.rate, format.channels, maxPacketFrames),
       finished_(kKeptBlocks) {}
 
 void LoopbackBlocks::addPacket(std::span<const std::uint8_t> bytes, std::size_t frames, bool silent,
@@ -36,13 +36,13 @@ void LoopbackBlocks::addPacket(std::span<const std::uint8_t> bytes, std::size_t 
     if (discontinuity) filled_ = 0;
     const auto channels = static_cast<std::size_t>(format_.channels);
     const auto sampleBytes = static_cast<std::size_t>(format_.containerBits / 8);
-    frames = std::min({frames, mono_.size(), bytes.size() / (channels * sampleBytes)});
+    frames = std::min({frames, maxPacketFrames_, bytes.size() / (channels * sampleBytes)});
     const std::size_t samples = frames * channels;
     for (std::size_t i = 0; i < samples; ++i)
         frames_[i] = silent ? 0.0F : decodeSample(&bytes[i * sampleBytes], format_);
-    const std::size_t count = blocks::averageChannels(
-        std::span<const float>(frames_).first(samples), format_.channels, mono_);
-    append(resampler_.process(std::span<const float>(mono_).first(count)));
+    for (const std::uint8_t sample :
+         converter_.convert(std::span<const float>(frames_).first(samples)))
+        push(sample);
 }
 
 void LoopbackBlocks::fillGapUntil(std::int64_t clockSamples) {
@@ -58,10 +58,6 @@ bool LoopbackBlocks::takeBlock(blocks::Block& block) {
     oldest_ = (oldest_ + 1) % kKeptBlocks;
     --finishedCount_;
     return true;
-}
-
-void LoopbackBlocks::append(std::span<const float> samples) {
-    for (const float s : samples) push(blocks::toProgramSample(s));
 }
 
 void LoopbackBlocks::appendSilence(std::int64_t count) {

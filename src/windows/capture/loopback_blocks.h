@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "engine/blocks/sinc_resampler.h"
+#include "engine/blocks/program_sound_converter.h"
 #include "engine/blocks/sound_block.h"
 
 namespace orv::capture {
@@ -41,16 +41,15 @@ class LoopbackBlocks {
     bool takeBlock(blocks::Block& block);
 
   private:
-    void append(std::span<const float> samples);
     void appendSilence(std::int64_t count);
     void push(std::uint8_t sample);
 
     static constexpr std::size_t kKeptBlocks = 2;
 
     MixFormat format_;
+    std::size_t maxPacketFrames_;
     std::vector<float> frames_;
-    std::vector<float> mono_;
-    blocks::SincResampler resampler_;
+    blocks::ProgramSoundConverter converter_;
     std::vector<blocks::Block> finished_;  // a ring of kKeptBlocks
     std::size_t oldest_ = 0;
     std::size_t finishedCount_ = 0;
