@@ -102,9 +102,13 @@ int main(int argc, char** argv) {
             return;
         shownLoud = blockLoud;
         measuredStep = began;
-        latencies.push_back(std::chrono::duration<double, std::milli>(
-                                Clock::now().time_since_epoch() - Clock::duration(began))
-                                .count());
+        const auto now = Clock::now().time_since_epoch();
+        latencies.push_back(
+            std::chrono::duration<double, std::milli>(now - Clock::duration(began)).count());
+        // For a recorder outside Wine: the clock here is Linux's CLOCK_MONOTONIC_RAW.
+        std::printf("drawn %d %.6f\n", blockLoud ? 1 : 0,
+                    std::chrono::duration<double>(now).count());
+        std::fflush(stdout);
     };
     std::thread player(play);
     run.captureFor(seconds);
@@ -117,8 +121,8 @@ int main(int argc, char** argv) {
     }
     std::sort(latencies.begin(), latencies.end());
     std::printf("steps drawn              %8zu\n", latencies.size());
-    std::printf("sound to picture, least  %8.1f ms\n", latencies.front());
-    std::printf("sound to picture, median %8.1f ms\n", latencies[latencies.size() / 2]);
-    std::printf("sound to picture, most   %8.1f ms\n", latencies.back());
+    std::printf("played to picture, least  %8.1f ms\n", latencies.front());
+    std::printf("played to picture, median %8.1f ms\n", latencies[latencies.size() / 2]);
+    std::printf("played to picture, most   %8.1f ms\n", latencies.back());
     return 0;
 }
