@@ -141,9 +141,10 @@ namespace {
 // The pixels of the one-pixel line: across(k) is n1 + floor((2 (k - m1) dn + dm) / (2 dm)), the
 // nearest pixel with halves rounding up. It is kept in fixed point with 32 fraction bits, the
 // start and the slope rounded up, so a pixel costs a multiply and a shift and no branch. The
-// rounding stays exact: over the few hundred pixels a pane can show from `k0` the error stays
-// below 2^-32 a pixel times that count, far less than 1 / (2 dm) with dm <= 2^21 (coordinates
-// are held to within 2^20), the least distance of a true value below the next whole number.
+// rounding stays exact: over the few hundred pixels a pane can show from `k0` on (never before it)
+// the error stays below 2^-32 a pixel times that count, far less than 1 / (2 dm) with dm <= 2^21
+// (coordinates are held to within 2^20), the least distance of a true value below the next whole
+// number.
 class ThinLine {
   public:
     static constexpr int kFractionBits = 32;
@@ -223,7 +224,8 @@ void RasterCanvas::segment(Pixel from, Pixel to, std::uint32_t rgb) {
     // The run of line pixels whose squares cover row m is a..b; its span is one row of memory.
     const auto runStart = [&](std::int64_t m) { return std::max(m1, m + back - w + 1); };
     const auto runEnd = [&](std::int64_t m) { return std::min(m2, m + back); };
-    const ThinLine line(m1, n1, m2 - m1, n2 - n1, first);
+    // Built at the earliest pixel asked for: the rounding is exact only at and after it.
+    const ThinLine line(m1, n1, m2 - m1, n2 - n1, runStart(first));
     for (std::int64_t m = first; m <= last; ++m) {
         const std::int64_t a = line.across(runStart(m));
         const std::int64_t b = line.across(runEnd(m));

@@ -127,6 +127,31 @@ TEST(RasterCanvasTest, AWideLineIsThePenSquareStampedAlongTheThinLine) {
     }
 }
 
+// Cut by the pane's edge, a wide line keeps the squares of thin-line pixels beyond it: the
+// reference is the thin line drawn on a larger pane, 100 pixels further in.
+TEST(RasterCanvasTest, AWideLineCutByTheEdgeKeepsItsSquaresFromBeyondIt) {
+    const std::vector<std::vector<int>> lines = {{28, 31, 0, -57}, {-1, -45, 32, 41}};
+    constexpr int kIn = 100;
+    for (const auto& l : lines) {
+        RasterCanvas thin(300, 300);
+        thin.line(l[0] + kIn, l[1] + kIn, l[2] + kIn, l[3] + kIn, kInk);
+        std::set<std::pair<int, int>> want;
+        for (const auto& [x, y] : painted(thin)) {
+            for (int dy = -1; dy < 3; ++dy) {
+                for (int dx = -1; dx < 3; ++dx) {
+                    const int px = x - kIn + dx;
+                    const int py = y - kIn + dy;
+                    if (px >= 0 && py >= 0 && px < 30 && py < 30) want.insert({px, py});
+                }
+            }
+        }
+        RasterCanvas wide(30, 30);
+        wide.setDrawWidth(4);
+        wide.line(l[0], l[1], l[2], l[3], kInk);
+        EXPECT_EQ(painted(wide), want) << "from " << l[0] << "," << l[1];
+    }
+}
+
 TEST(RasterCanvasTest, StrokesAreClippedAtEveryEdgeWhateverTheirCoordinates) {
     struct Case {
         const char* what;
